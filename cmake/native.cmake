@@ -1,0 +1,53 @@
+# Linux: the plug-in against the Win32 stand-in and the simulated host.
+find_package(GTest REQUIRED)
+find_package(nlohmann_json 3 REQUIRED)
+enable_testing()
+
+kv_sources(KV_STANDIN_SOURCES src/platform/posix)
+add_library(kv_win32_standin STATIC ${KV_STANDIN_SOURCES})
+target_include_directories(kv_win32_standin PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(kv_plugin PUBLIC kv_win32_standin)
+
+kv_sources(KV_SIM_SOURCES sim/score sim/host sim/ui sim/render)
+add_library(kv_sim STATIC ${KV_SIM_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/dll_anchor.cpp)
+target_include_directories(kv_sim PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(kv_sim PUBLIC kv_win32_standin nlohmann_json::nlohmann_json)
+
+kv_sources(KV_CLI_SOURCES sim/cli)
+if(KV_CLI_SOURCES)
+  add_executable(dunvaro-sim ${KV_CLI_SOURCES})
+  target_link_libraries(dunvaro-sim PRIVATE kv_plugin kv_sim)
+endif()
+
+# The unit suite: one executable for every test file except those that need a
+# process of their own (tests/isolated/: the host binding cache lives as long as
+# the process, so each host shape gets its own executable).
+file(GLOB_RECURSE KV_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
+list(FILTER KV_TEST_SOURCES EXCLUDE REGEX "/tests/(isolated|e2e)/")
+file(GLOB KV_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(kv_test_support STATIC ${KV_TEST_SUPPORT} ${CMAKE_SOURCE_DIR}/tests/support/empty.cpp)
+target_include_directories(kv_test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src
+  ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(kv_test_support PUBLIC kv_plugin kv_sim GTest::gtest GTest::gmock)
+
+add_executable(kv_unit_tests ${KV_TEST_SOURCES})
+target_link_libraries(kv_unit_tests PRIVATE kv_test_support GTest::gtest_main)
+add_test(NAME unit COMMAND kv_unit_tests --gtest_brief=1)
+
+file(GLOB KV_ISOLATED_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/isolated/*_test.cpp)
+foreach(test_source IN LISTS KV_ISOLATED_TESTS)
+  get_filename_component(test_name ${test_source} NAME_WE)
+  add_executable(${test_name} ${test_source})
+  target_link_libraries(${test_name} PRIVATE kv_test_support GTest::gtest_main)
+  add_test(NAME ${test_name} COMMAND ${test_name} --gtest_brief=1)
+endforeach()
+
+add_test(NAME layering
+  COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check_layering.cmake)
+
+file(GLOB KV_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+foreach(bench_source IN LISTS KV_BENCH_SOURCES)
+  get_filename_component(bench_name ${bench_source} NAME_WE)
+  add_executable(${bench_name} ${bench_source})
+  target_link_libraries(${bench_name} PRIVATE kv_plugin kv_sim)
+endforeach()

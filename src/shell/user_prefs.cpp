@@ -1,0 +1,3 @@
+#include "shell/user_prefs.h"
+
+structUserPrefs UserPrefs;
