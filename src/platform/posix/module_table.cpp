@@ -1,5 +1,11 @@
 // Modules as the stand-in's loader knows them: a name and a table of exported
 // functions, registered by whoever plays the host executable in this process.
+//
+// A module's record is never freed: callers keep module handles for as long
+// as they like (the plug-in's binding cache does), so unregistering only marks
+// the module as gone. GetModuleHandleA then no longer finds it and
+// GetProcAddress through a kept handle finds nothing; registering the name
+// again brings the same handle back.
 #include <cstring>
 #include <map>
 #include <string>
@@ -10,6 +16,7 @@
 namespace {
 
 struct Module {
+  bool loaded = false;
   std::map<std::string, FARPROC> exports;
 };
 
@@ -31,25 +38,36 @@ std::map<std::string, Module>& modules() {
 HMODULE GetModuleHandleA(LPCSTR name) {
   if (name == nullptr) return nullptr;
   auto found = modules().find(upper(name));
-  if (found == modules().end()) return nullptr;
+  if (found == modules().end() || !found->second.loaded) return nullptr;
   return reinterpret_cast<HMODULE>(&found->second);
 }
 
+// Exports are looked up by name only; an ordinal or a handle that is not a
+// module's finds nothing.
 FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
-  if (module == nullptr || name == nullptr) return nullptr;
-  const Module& m = *reinterpret_cast<const Module*>(module);
-  auto found = m.exports.find(name);
-  return found == m.exports.end() ? nullptr : found->second;
+  if (module == nullptr || name == nullptr || IS_INTRESOURCE(name)) return nullptr;
+  for (const auto& entry : modules()) {
+    if (reinterpret_cast<HMODULE>(const_cast<Module*>(&entry.second)) != module) continue;
+    auto found = entry.second.exports.find(name);
+    return found == entry.second.exports.end() ? nullptr : found->second;
+  }
+  return nullptr;
 }
 
 namespace standin {
 
 void register_module(const char* name, const ModuleExport* exports, size_t count) {
   Module& m = modules()[upper(name)];
+  m.loaded = true;
   m.exports.clear();
   for (size_t i = 0; i < count; ++i) m.exports[exports[i].name] = exports[i].address;
 }
 
-void unregister_module(const char* name) { modules().erase(upper(name)); }
+void unregister_module(const char* name) {
+  auto found = modules().find(upper(name));
+  if (found == modules().end()) return;
+  found->second.loaded = false;
+  found->second.exports.clear();
+}
 
 }  // namespace standin
