@@ -7,7 +7,7 @@
 cmake_minimum_required(VERSION 3.25)
 set(allowed_shell    shell ui engine toolkit host platform l10n settings)
 set(allowed_ui       ui engine toolkit host platform l10n settings)
-set(allowed_l10n     l10n ui toolkit host platform)
+set(allowed_l10n     l10n toolkit host platform)
 set(allowed_settings settings host platform)
 set(allowed_engine   engine toolkit host platform)
 set(allowed_toolkit  toolkit host platform)
@@ -31,11 +31,18 @@ foreach(layer shell ui l10n settings engine toolkit host platform)
   endforeach()
 endforeach()
 
+# sim/cli is the exception: dunvaro-sim is the program that links the plug-in
+# and the simulated host together and drives the one through the other, as the
+# host's process would, so it may include the plug-in's headers. The rest of
+# sim/ stays on the host's side of the boundary.
 file(GLOB_RECURSE sim_files ${ROOT}/sim/*.cpp ${ROOT}/sim/*.h)
 foreach(file IN LISTS sim_files)
   file(STRINGS ${file} includes REGEX "^#include \"")
   foreach(line IN LISTS includes)
     if(line MATCHES "^#include \"(sim/|platform/|host/host_abi\\.h|host/fx_entry_table\\.h|host/record_tags\\.h)")
+      continue()
+    endif()
+    if(file MATCHES "/sim/cli/" AND line MATCHES "^#include \"(shell|ui|engine|toolkit|host|l10n|settings)/")
       continue()
     endif()
     string(APPEND failures "${file}: ${line}\n")
