@@ -1,0 +1,13 @@
+// A staff system's height from the toolkit's layout summary. EVPU, upward
+// positive. Without the on-page flag the height is unscaled (a system length);
+// with it, a system on a scaled page is measured as it stands on the page.
+#ifndef KV_ENGINE_SYSTEM_HEIGHT_H
+#define KV_ENGINE_SYSTEM_HEIGHT_H
+
+#include <cstdint>
+
+// The height, or 0 when the layout summary could not be obtained (the caller
+// cannot tell that from a system of height 0, and does not need to).
+int32_t _KVGEN_CalcStaffSystemHeight(int16_t system, int16_t onPage);
+
+#endif
