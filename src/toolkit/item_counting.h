@@ -1,0 +1,35 @@
+// Counting the host's numbered items (pages, staff systems, measures,
+// definitions) by probing record numbers: the host numbers them 1, 2, 3, ...
+// without gaps but has no call that says how many there are.
+//
+// Every probe is a host call. FTX_CountItems remembers its counts for the life
+// of the library and confirms a remembered count with two probes before
+// trusting it, so a score that changed is noticed on the next call. Numbers are
+// signed 16-bit: nothing above 32767 is ever probed, and a search ends there
+// even when the host answers every probe.
+#ifndef KV_TOOLKIT_ITEM_COUNTING_H
+#define KV_TOOLKIT_ITEM_COUNTING_H
+
+#include <cstdint>
+
+// Kinds of FTX_CountItems.
+constexpr int16_t kFtxCountMeasures = 1;
+constexpr int16_t kFtxCountScoreListRecords = 2;  // records of instrument list 0; never remembered
+constexpr int16_t kFtxCountStaffSystems = 3;
+constexpr int16_t kFtxCountPages = 4;
+constexpr int16_t kFtxCountTextExpressionDefs = 5;
+constexpr int16_t kFtxCountShapeExpressionDefs = 6;
+constexpr int16_t kFtxCountArticulationDefs = 7;
+
+// The number of items of `kind`: 0 when item 1 does not exist, -1 for a kind
+// outside 1..7 (and for kind 5 when its probe buffer cannot be allocated).
+int16_t FTX_CountItems(int16_t kind);
+
+// How many of the items 1, 2, 3, ... of `tag` exist, probing each in turn up to
+// the first missing one. Nothing is remembered.
+int16_t KVGEN_CountNoOfLinearItems(uint32_t tag, int32_t size);
+
+// KVGEN_CountNoOfLinearItems of the page records.
+int16_t KVGEN_CountNoOfPages();
+
+#endif

@@ -1,0 +1,58 @@
+// Which staff systems stand on a page. A page's last system is one less than
+// the first system of the next page that holds any, or the score's last system
+// when no later page does. Pages the host has not laid out yet (firstSystem 0)
+// are laid out on the way.
+#include "host/fx_entries.h"
+#include "shell/toolkit_globals.h"
+#include "toolkit/item_counting.h"
+#include "toolkit/keyed_records.h"
+#include "toolkit/page_layout.h"
+
+namespace {
+
+void lay_out_from(int32_t page) {
+  FX_UpdateLayout(static_cast<int16_t>(page), 0, kFxInterfaceVersion);
+}
+
+// The first system of `page`, laid out from `layoutFrom` on when the host has
+// not laid it out yet; false when its record cannot be loaded.
+bool first_system_of(int32_t page, int32_t layoutFrom, int16_t* firstSystem) {
+  if (page > kFtxLastItemNumber) return false;
+  EDTPageSpec pageRecord;
+  if (!FTX_LoadPageSpec(static_cast<int16_t>(page), &pageRecord)) return false;
+  if (pageRecord.firstSystem == kFtxFirstSystemNotLaidOut) {
+    lay_out_from(layoutFrom);
+    if (!FTX_LoadPageSpec(static_cast<int16_t>(page), &pageRecord)) return false;
+  }
+  *firstSystem = pageRecord.firstSystem;
+  return true;
+}
+
+}  // namespace
+
+int16_t FTX_SystemRangeOnPage(int16_t page, int16_t* pFirstSystem, int16_t* pLastSystem) {
+  if (pFirstSystem == nullptr || pLastSystem == nullptr) return kFtxNullPointer;
+  int16_t first = 0;
+  if (!first_system_of(page, page, &first)) return kFtxPageRecordMissing;
+  if (first == kFtxFirstSystemNone) {
+    *pFirstSystem = 0;
+    *pLastSystem = 0;
+    return kFtxOk;
+  }
+  if (first == kFtxFirstSystemNotLaidOut) return kFtxPageNotLaidOut;
+
+  // Every later layout update starts at the page after the requested one.
+  for (int32_t next = int32_t{page} + 1;; ++next) {
+    int16_t nextFirst = 0;
+    if (!first_system_of(next, int32_t{page} + 1, &nextFirst)) {
+      *pFirstSystem = first;
+      *pLastSystem = FTX_CountItems(kFtxCountStaffSystems);
+      return kFtxOk;
+    }
+    if (nextFirst == kFtxFirstSystemNone) continue;
+    if (nextFirst == kFtxFirstSystemNotLaidOut) return kFtxPageNotLaidOut;
+    *pFirstSystem = first;
+    *pLastSystem = static_cast<int16_t>(nextFirst - 1);
+    return kFtxOk;
+  }
+}
