@@ -31,9 +31,11 @@
 
 inline FxWord fx_word(const void* pointer) { return reinterpret_cast<FxWord>(pointer); }
 
-// Record transfers (record_access.cpp). The key begins with two signed 16-bit
-// numbers; `size` of a load is the buffer's capacity in and the record's size
-// out. Nonzero means success.
+// Record transfers (record_access.cpp, record_cursor.cpp). The key begins with
+// two signed 16-bit numbers; `size` of a load is the buffer's capacity in and
+// the record's size out. Nonzero means success; the layout version is corrected
+// for the size first (version_correction.h), and preference records are
+// assembled from and split into the host's other records (pref_maps.h).
 FxWord FX_LoadEData(uint32_t tag, void* key, void* buffer, int32_t* size, uint32_t version);
 FxWord FX_SaveEData(uint32_t tag, void* key, const void* buffer, int32_t size, uint32_t version);
 FxWord FX_CreateEData(uint32_t tag, FxWord word2, FxWord word3, int32_t size, uint32_t version);
