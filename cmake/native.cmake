@@ -33,6 +33,9 @@ target_link_libraries(kv_test_support PUBLIC kv_plugin kv_sim GTest::gtest GTest
 add_executable(kv_unit_tests ${KV_TEST_SOURCES})
 target_link_libraries(kv_unit_tests PRIVATE kv_test_support GTest::gtest_main)
 add_test(NAME unit COMMAND kv_unit_tests --gtest_brief=1)
+if(TARGET dunvaro-sim)
+  add_dependencies(kv_unit_tests dunvaro-sim)  # tests/cli run the program beside the suite
+endif()
 
 file(GLOB KV_ISOLATED_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/isolated/*_test.cpp)
 foreach(test_source IN LISTS KV_ISOLATED_TESTS)

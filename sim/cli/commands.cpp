@@ -1,0 +1,80 @@
+#include "sim/cli/commands.h"
+
+#include <filesystem>
+
+#include "sim/cli/output_files.h"
+#include "sim/cli/plugin_run.h"
+#include "sim/cli/respace_settings.h"
+#include "sim/cli/run_report.h"
+#include "sim/render/svg_pages.h"
+#include "sim/score/demo_score.h"
+
+namespace cli {
+namespace {
+
+struct Outputs {
+  std::string score_path;
+  std::string svg_path;
+  std::string title;
+};
+
+std::string svg_of(const RunOutcome& outcome, const structUserPrefs& prefs, const std::string& title) {
+  sim::SvgOptions options;
+  options.title = title;
+  options.first_page = prefs.firstPage;
+  options.last_page = prefs.lastPage;
+  options.extra_top = prefs.extraTopMargin;
+  options.extra_bottom = prefs.extraBottomMargin;
+  for (const PageOutcome& page : outcome.pages) options.notes[page.page] = result_text(page.result);
+  return sim::before_after_svg(outcome.before, outcome.after.score, outcome.after.host_version, options);
+}
+
+// Runs the plug-in, prints the host's alerts and the message boxes as they
+// come and then the report, and writes the outputs that were asked for.
+int respace(const sim::ScoreFile& file, const structUserPrefs& prefs, const Outputs& outputs, bool show_calls,
+            std::ostream& out) {
+  RunWatcher watcher;
+  watcher.on_alert = [&out](const std::string& alert) { out << "Host alert: " << alert << "\n"; };
+  watcher.on_box = [&out](const ShownBox& box) {
+    out << "Message box \"" << box.caption << "\": " << box.text << "\n";
+  };
+  const RunOutcome outcome = run_plugin(file, prefs, watcher);
+  out << page_report(outcome);
+  if (show_calls) out << calls_table(outcome);
+  if (!outputs.score_path.empty()) {
+    write_file(outputs.score_path, sim::score_file_text(outcome.after));
+    out << "Wrote " << outputs.score_path << "\n";
+  }
+  if (!outputs.svg_path.empty()) {
+    write_file(outputs.svg_path, svg_of(outcome, prefs, outputs.title));
+    out << "Wrote " << outputs.svg_path << "\n";
+  }
+  return every_page_processed(outcome) ? 0 : 1;
+}
+
+}  // namespace
+
+int run_respace(const RespaceCommand& command, std::ostream& out) {
+  const sim::ScoreFile file = sim::load_score_file(command.score_path);
+  const structUserPrefs prefs = settings_record(command.settings, file);
+  if (!command.output_path.empty()) check_output_directory(command.output_path);
+  if (!command.svg_path.empty()) check_output_directory(command.svg_path);
+  const std::string name = std::filesystem::path(command.score_path).filename().string();
+  return respace(file, prefs, Outputs{command.output_path, command.svg_path, name + ", respaced"},
+                 command.show_calls, out);
+}
+
+int run_demo(const DemoCommand& command, std::ostream& out) {
+  std::filesystem::create_directories(command.out_dir);
+  const std::filesystem::path dir(command.out_dir);
+  const sim::ScoreFile file = sim::demo_score();
+  const std::string input = (dir / "demo-score.json").string();
+  write_file(input, sim::score_file_text(file));
+  out << "Demo score: " << input << " (" << file.score.pages.size() << " pages, " << file.score.systems.size()
+      << " staff systems), default settings\n";
+  const structUserPrefs prefs = settings_record(RespaceSettings{}, file);
+  const Outputs outputs{(dir / "demo-respaced.json").string(), (dir / "demo.svg").string(), "Demo score, respaced"};
+  return respace(file, prefs, outputs, command.show_calls, out);
+}
+
+}  // namespace cli

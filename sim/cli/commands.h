@@ -1,0 +1,20 @@
+// dunvaro-sim's two commands. Each prints its report to `out` and returns the
+// exit status: 0 when every page of the run was processed, 1 otherwise. Bad
+// command lines, score files and outputs throw (UsageError, ScoreFileError,
+// std::runtime_error); the score is loaded and the settings checked before
+// anything runs, so nothing is written then.
+#ifndef SIM_CLI_COMMANDS_H
+#define SIM_CLI_COMMANDS_H
+
+#include <ostream>
+
+#include "sim/cli/cli_options.h"
+
+namespace cli {
+
+int run_respace(const RespaceCommand& command, std::ostream& out);
+int run_demo(const DemoCommand& command, std::ostream& out);
+
+}  // namespace cli
+
+#endif

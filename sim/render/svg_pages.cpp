@@ -1,0 +1,145 @@
+#include "sim/render/svg_pages.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "sim/render/page_geometry.h"
+
+namespace sim {
+namespace {
+
+constexpr double kBorder = 120;      // around the whole drawing
+constexpr double kColumnGap = 300;   // between the before and after pages
+constexpr double kRowHeader = 260;   // page number, note and column labels above a row
+constexpr double kRowGap = 200;      // below a row
+constexpr double kTitleHeight = 160;
+constexpr double kPixelsPerEvpu = 1.0 / 6;
+
+const char kStyle[] =
+    ".page{fill:#fff;stroke:#222;stroke-width:6}"
+    ".margins{fill:none;stroke:#7a86b8;stroke-width:4;stroke-dasharray:24 14}"
+    ".extra-margin{fill:#f5b041;fill-opacity:0.35;stroke:none}"
+    ".system{fill:#d6e4f0;stroke:#1f4e79;stroke-width:5}"
+    ".system.overflow{fill:#f5b7b1;stroke:#a93226}"
+    "text{font-family:sans-serif;fill:#222}"
+    ".heading{font-size:90px;font-weight:bold}.label{font-size:64px}.number{font-size:70px}";
+
+std::string num(double value) {
+  if (std::fabs(value - std::round(value)) < 0.005) return std::to_string(int64_t(std::llround(value)));
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  std::string s = text;
+  while (s.back() == '0') s.pop_back();
+  return s;
+}
+
+std::string escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string rect(const char* cls, double x, double y, double w, double h, const std::string& inner = "") {
+  std::string out = std::string("<rect class=\"") + cls + "\" x=\"" + num(x) + "\" y=\"" + num(y) + "\" width=\"" +
+                    num(std::max(w, 0.0)) + "\" height=\"" + num(std::max(h, 0.0)) + "\"";
+  return inner.empty() ? out + "/>\n" : out + ">" + inner + "</rect>\n";
+}
+
+std::string text(const char* cls, double x, double y, const std::string& content) {
+  return std::string("<text class=\"") + cls + "\" x=\"" + num(x) + "\" y=\"" + num(y) + "\">" + escaped(content) +
+         "</text>\n";
+}
+
+// A band of `size` EVPU from the line at `at` towards `direction` (+1 down,
+// -1 up); a negative size lies on the other side of the line.
+std::string band(const PageGeometry& g, double at, double size, int direction) {
+  if (size == 0) return "";
+  const double end = at + direction * size;
+  return rect("extra-margin", g.margin_left, std::min(at, end), g.margin_right - g.margin_left, std::fabs(size));
+}
+
+std::string draw_system(const PageGeometry& g, const SystemBox& box) {
+  const bool overflow = box.bottom > g.margin_bottom;
+  const std::string tip = "<title>System " + std::to_string(box.number) + ": gap " + std::to_string(box.gap) +
+                          ", height " + std::to_string(box.height) + ", " + std::to_string(box.visible_staves) +
+                          (box.visible_staves == 1 ? " visible staff" : " visible staves") + "</title>";
+  std::string out = rect(overflow ? "system overflow" : "system", box.left, box.top, box.right - box.left,
+                         box.bottom - box.top, tip);
+  out += text("number", box.left + 30, box.top + std::min(75.0, std::max(box.bottom - box.top, 0.0)),
+              std::to_string(box.number));
+  return out;
+}
+
+std::string draw_page(const PageGeometry& g, const SvgOptions& options, double x, double y) {
+  std::string out = "<g transform=\"translate(" + num(x) + "," + num(y) + ")\">\n";
+  out += rect("page", 0, 0, g.width, g.height);
+  out += rect("margins", g.margin_left, g.margin_top, g.margin_right - g.margin_left, g.margin_bottom - g.margin_top);
+  out += band(g, g.margin_top, options.extra_top, +1);
+  out += band(g, g.margin_bottom, options.extra_bottom, -1);
+  for (const SystemBox& box : g.systems) out += draw_system(g, box);
+  return out + "</g>\n";
+}
+
+struct Row {
+  int16_t page;
+  const Score* sides[2];
+  double height;
+};
+
+}  // namespace
+
+std::string before_after_svg(const Score& before, const Score& after, uint32_t host_version,
+                             const SvgOptions& options) {
+  const int16_t last = int16_t(std::min<size_t>(std::max(before.pages.size(), after.pages.size()),
+                                                size_t(std::max<int16_t>(options.last_page, 0))));
+  std::vector<Row> rows;
+  double column_width = 0;
+  for (int page = std::max<int16_t>(options.first_page, 1); page <= last; ++page) {
+    Row row{int16_t(page), {nullptr, nullptr}, 0};
+    const Score* scores[2] = {&before, &after};
+    for (int side = 0; side < 2; ++side) {
+      if (size_t(page) > scores[side]->pages.size()) continue;
+      row.sides[side] = scores[side];
+      const Page& p = scores[side]->pages[size_t(page) - 1];
+      column_width = std::max(column_width, double(p.width));
+      row.height = std::max(row.height, double(p.height));
+    }
+    rows.push_back(row);
+  }
+  const double width = 2 * kBorder + 2 * column_width + kColumnGap;
+  double height = 2 * kBorder + kTitleHeight;
+  for (const Row& row : rows) height += kRowHeader + row.height + kRowGap;
+
+  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(std::ceil(width * kPixelsPerEvpu)) +
+                    "\" height=\"" + num(std::ceil(height * kPixelsPerEvpu)) + "\" viewBox=\"0 0 " + num(width) +
+                    " " + num(height) + "\">\n<style>" + kStyle + "</style>\n";
+  out += "<rect x=\"0\" y=\"0\" width=\"" + num(width) + "\" height=\"" + num(height) + "\" fill=\"#f4f4f4\"/>\n";
+  out += text("heading", kBorder, kBorder + 90, options.title);
+  double y = kBorder + kTitleHeight;
+  for (const Row& row : rows) {
+    std::string heading = "Page " + std::to_string(row.page);
+    auto note = options.notes.find(row.page);
+    if (note != options.notes.end()) heading += ": " + note->second;
+    out += text("heading", kBorder, y + 90, heading);
+    const char* labels[2] = {"before", "after"};
+    for (int side = 0; side < 2; ++side) {
+      const double x = kBorder + side * (column_width + kColumnGap);
+      out += text("label", x, y + kRowHeader - 40, labels[side]);
+      if (row.sides[side] == nullptr) continue;
+      out += draw_page(page_geometry(*row.sides[side], host_version, row.page), options, x, y + kRowHeader);
+    }
+    y += kRowHeader + row.height + kRowGap;
+  }
+  return out + "</svg>\n";
+}
+
+}  // namespace sim

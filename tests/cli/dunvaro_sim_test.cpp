@@ -1,0 +1,191 @@
+// dunvaro-sim end to end: the program built next to this test executable, run
+// as a user would run it, on the example score files.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "sim/score/score_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path examples_dir() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples"; }
+std::string example(const char* name) { return (examples_dir() / name).string(); }
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class DunvaroSim : public testing::Test {
+ protected:
+  void SetUp() override {
+    program_ = fs::read_symlink("/proc/self/exe").parent_path() / "dunvaro-sim";
+    ASSERT_TRUE(fs::exists(program_)) << program_ << " is built with the tests (target dunvaro-sim)";
+    dir_ = fs::temp_directory_path() / ("dunvaro_sim_test_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  ProgramRun run(const std::string& arguments) {
+    const fs::path out = dir_ / "stdout.txt";
+    const fs::path err = dir_ / "stderr.txt";
+    const std::string command = "'" + program_.string() + "' " + arguments + " >'" + out.string() + "' 2>'" +
+                                err.string() + "'";
+    const int raw = std::system(command.c_str());
+    ProgramRun result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = read_file(out);
+    result.err = read_file(err);
+    fs::remove(out);
+    fs::remove(err);
+    return result;
+  }
+
+  std::string in_dir(const char* name) const { return (dir_ / name).string(); }
+  // Files the runs left in the scratch directory.
+  size_t files_written() const {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_)) ++n;
+    return n;
+  }
+
+  fs::path program_;
+  fs::path dir_;
+};
+
+TEST_F(DunvaroSim, RespacesAScoreWritesItAndItsDrawingAndExitsZero) {
+  const ProgramRun r = run("respace '" + example("piano.json") + "' -o '" + in_dir("out.json") + "' --svg '" +
+                    in_dir("pages.svg") + "'");
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("Page 1: systems 1-4, processed\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("3 pages: 3 processed\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("Message box"), std::string::npos);
+
+  const sim::ScoreFile respaced = sim::load_score_file(in_dir("out.json"));
+  const sim::ScoreFile original = sim::load_score_file(example("piano.json"));
+  EXPECT_EQ(respaced.score.systems.size(), original.score.systems.size());
+  EXPECT_EQ(respaced.score.systems[0].gap, 0) << "the first system moves up to the top margin";
+  EXPECT_NE(respaced.score.systems[1].gap, original.score.systems[1].gap);
+  const std::string svg = read_file(dir_ / "pages.svg");
+  EXPECT_EQ(svg.rfind("<svg", 0), 0u);
+  EXPECT_NE(svg.find("Page 3: processed"), std::string::npos);
+}
+
+TEST_F(DunvaroSim, PrintsEachMessageBoxWithItsCaptionAndExitsOneWhenAPageIsNotProcessed) {
+  const ProgramRun r = run("respace '" + example("lone-system.json") + "' --extra-top 700 --extra-bottom=300");
+  EXPECT_EQ(r.status, 1) << r.out << r.err;
+  EXPECT_NE(r.out.find("Message box \"Information\": Extra margins are too wide. Page 1 was not processed.\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("Page 1: system 1, not processed: the extra margins are too wide"), std::string::npos);
+  EXPECT_NE(r.out.find("Page 2: no staff systems"), std::string::npos) << "a page without systems is no failure";
+  EXPECT_NE(r.out.find("2 pages: 1 processed, 1 not processed"), std::string::npos);
+}
+
+TEST_F(DunvaroSim, PrintsTheHostsAlertsOfAPageBeforeItsMessageBox) {
+  std::ofstream(in_dir("own.json")) << R"({"format": "dunvaro-score", "version": 1,
+    "pages": [{"width": 2448, "height": 3168, "systems": [{"gap": -10, "flags": "0x4000"}]}]})";
+  const ProgramRun r = run("respace '" + in_dir("own.json") + "'");
+  EXPECT_EQ(r.status, 1);
+  const size_t alert = r.out.find("Host alert: pFTX_GetInstrumentList: list #1 does not exist\n");
+  const size_t box = r.out.find("Message box \"System Load Error\": Internal error while loading staff system.\n");
+  ASSERT_NE(alert, std::string::npos) << r.out;
+  ASSERT_NE(box, std::string::npos) << r.out;
+  EXPECT_LT(alert, box) << r.out;
+}
+
+TEST_F(DunvaroSim, ThePageRangeAndOptionsReachThePageDriver) {
+  const ProgramRun r = run("respace '" + example("piano.json") +
+                           "' --pages 2 --keep-topmost --compact --extra-top 50 --calls -o '" +
+                           in_dir("out.json") + "'");
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_EQ(r.out.find("Page 1"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("1 page: 1 processed"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("FX_LoadEData"), std::string::npos) << "host calls listed";
+  const sim::ScoreFile respaced = sim::load_score_file(in_dir("out.json"));
+  const sim::ScoreFile original = sim::load_score_file(example("piano.json"));
+  for (size_t s = 0; s < 4; ++s) EXPECT_EQ(respaced.score.systems[s].gap, original.score.systems[s].gap) << s;
+  EXPECT_EQ(respaced.score.systems[4].gap, original.score.systems[4].gap) << "topmost kept";
+  for (size_t s = 5; s < 9; ++s) EXPECT_EQ(respaced.score.systems[s].gap, 0) << "compact packs system " << s + 1;
+}
+
+TEST_F(DunvaroSim, ABadScoreFileIsNamedWithItsPlaceAndNothingIsWritten) {
+  std::ofstream(in_dir("bad.json")) << R"({"format": "dunvaro-score", "version": 1,
+    "pages": [{"width": 2448, "height": 3168, "systems": [{"gap": "wide"}]}]})";
+  const ProgramRun r = run("respace '" + in_dir("bad.json") + "' -o '" + in_dir("out.json") + "' --svg '" +
+                    in_dir("out.svg") + "'");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("bad.json: pages[0].systems[0].gap: expected an integer"), std::string::npos) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(files_written(), 1u) << "only the bad file itself";
+}
+
+TEST_F(DunvaroSim, ASettingTheDialogWouldRefuseStopsTheRunBeforeAnythingIsWritten) {
+  const struct {
+    const char* arguments;
+    const char* message;
+  } cases[] = {
+      {"--extra-bottom 301", "--extra-bottom: 301 is outside 0..300"},
+      {"--extra-top -101", "--extra-top: -101 is outside -100..700"},
+      {"--pages 3-2", "--pages: 2 is outside 3..3"},
+      {"--pages 0", "--pages: 0 is outside 1..3"},
+      {"--pages 2-x", "--pages: expected all, current"},
+      {"--single sideways", "--single: expected leave, top, center, bottom"},
+      {"--compact=yes", "--compact takes no value"},
+      {"--frobnicate", "unknown option --frobnicate"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun r =
+        run("respace '" + example("piano.json") + "' " + c.arguments + " -o '" + in_dir("out.json") + "'");
+    EXPECT_EQ(r.status, 2) << c.arguments;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.arguments << ": " << r.err;
+    EXPECT_EQ(files_written(), 0u) << c.arguments;
+  }
+}
+
+TEST_F(DunvaroSim, TheCurrentPageIsThePageTheScoresViewShows) {
+  const ProgramRun r = run("respace '" + example("piano.json") + "' --pages current");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Page 2: systems 5-9"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("Page 1"), std::string::npos) << r.out;
+
+  const ProgramRun scroll_view = run("respace '" + example("host-2000.json") + "' --pages current");
+  EXPECT_EQ(scroll_view.status, 2);
+  EXPECT_NE(scroll_view.err.find("needs page view"), std::string::npos) << scroll_view.err;
+}
+
+TEST_F(DunvaroSim, TheDemoWritesItsScoreTheRespacedScoreAndTheDrawing) {
+  const ProgramRun r = run("demo --out '" + in_dir("demo") + "'");
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("4 pages: 4 processed"), std::string::npos) << r.out;
+  for (const char* name : {"demo-score.json", "demo-respaced.json", "demo.svg"})
+    EXPECT_TRUE(fs::exists(dir_ / "demo" / name)) << name;
+  EXPECT_NO_THROW(sim::load_score_file(in_dir("demo/demo-respaced.json")));
+}
+
+TEST_F(DunvaroSim, WithoutACommandItPrintsTheUsageAndFails) {
+  const ProgramRun r = run("");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("usage: dunvaro-sim respace SCORE.json"), std::string::npos) << r.err;
+  EXPECT_EQ(run("--help").status, 0);
+}
+
+}  // namespace

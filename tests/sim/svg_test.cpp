@@ -1,0 +1,95 @@
+#include "sim/render/svg_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// A 1000 x 2000 page with margins of 100 and one system of height 200 (one
+// staff, bottom margin 200) standing `gap` below the top margin.
+sim::Score tiny_score(int16_t gap) {
+  sim::Score score;
+  sim::Page page;
+  page.width = 1000;
+  page.height = 2000;
+  page.top_margin = -100;
+  page.left_margin = 100;
+  page.bottom_margin = 100;
+  page.right_margin = -100;
+  score.pages.push_back(page);
+  sim::StaffSystem system;
+  system.bottom_margin = -200;
+  system.gap = gap;
+  score.systems.push_back(system);
+  score.instrument_lists[0] = {{1, 0, 0}};
+  score.staves[1].hidden = false;
+  score.measures.resize(2);
+  return score;
+}
+
+int count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+constexpr uint32_t kHost2010 = 0x0F000200;
+
+TEST(SvgPages, DrawsEachPageBeforeAndAfterWithItsMarginsExtraMarginsAndSystemBoxes) {
+  sim::SvgOptions options;
+  options.extra_top = 40;
+  options.extra_bottom = 60;
+  const std::string svg = sim::before_after_svg(tiny_score(-50), tiny_score(-300), kHost2010, options);
+
+  EXPECT_EQ(count(svg, R"(<rect class="page" x="0" y="0" width="1000" height="2000"/>)"), 2) << svg;
+  EXPECT_EQ(count(svg, R"(<rect class="margins" x="100" y="100" width="800" height="1800"/>)"), 2);
+  EXPECT_EQ(count(svg, R"(<rect class="extra-margin" x="100" y="100" width="800" height="40"/>)"), 2);
+  EXPECT_EQ(count(svg, R"(<rect class="extra-margin" x="100" y="1840" width="800" height="60"/>)"), 2);
+  EXPECT_EQ(count(svg, R"(<rect class="system" x="100" y="150" width="800" height="200">)"), 1) << "before";
+  EXPECT_EQ(count(svg, R"(<rect class="system" x="100" y="400" width="800" height="200">)"), 1) << "after";
+  EXPECT_EQ(count(svg, "<rect class=\"system"), 2);
+  EXPECT_EQ(count(svg, "<g transform=\"translate(120,"), 1) << "before on the left";
+  EXPECT_EQ(count(svg, "<g transform=\"translate(1420,"), 1) << "after beside it";
+  EXPECT_EQ(svg.rfind("</svg>\n"), svg.size() - 7);
+}
+
+TEST(SvgPages, ASystemReachingPastTheBottomMarginIsDrawnAsOverflowing) {
+  const std::string svg = sim::before_after_svg(tiny_score(-1650), tiny_score(-1600), kHost2010, {});
+  EXPECT_EQ(count(svg, R"(<rect class="system overflow" x="100" y="1750" width="800" height="200">)"), 1) << svg;
+  EXPECT_EQ(count(svg, R"(<rect class="system" x="100" y="1700" width="800" height="200">)"), 1);
+}
+
+TEST(SvgPages, ANegativeExtraTopMarginIsABandAboveTheTopMargin) {
+  sim::SvgOptions options;
+  options.extra_top = -50;
+  const std::string svg = sim::before_after_svg(tiny_score(0), tiny_score(0), kHost2010, options);
+  EXPECT_EQ(count(svg, R"(<rect class="extra-margin" x="100" y="50" width="800" height="50"/>)"), 2) << svg;
+  EXPECT_EQ(count(svg, "extra-margin\" x"), 2) << "no bottom band without an extra bottom margin";
+}
+
+TEST(SvgPages, OnlyThePagesOfTheRangeAreDrawnWithTheirNotesAndTextIsEscaped) {
+  sim::Score score = tiny_score(-50);
+  score.pages.push_back(score.pages[0]);
+  score.pages.push_back(score.pages[0]);
+  sim::SvgOptions options;
+  options.title = "Tom & Jerry <draft>";
+  options.first_page = 2;
+  options.last_page = 9;
+  options.notes[2] = "processed";
+  const std::string svg = sim::before_after_svg(score, score, kHost2010, options);
+
+  EXPECT_EQ(count(svg, "<rect class=\"page\""), 4) << "pages 2 and 3, twice each";
+  EXPECT_EQ(count(svg, ">Page 1"), 0);
+  EXPECT_EQ(count(svg, ">Page 2: processed<"), 1);
+  EXPECT_EQ(count(svg, ">Page 3<"), 1);
+  EXPECT_EQ(count(svg, "Tom &amp; Jerry &lt;draft&gt;"), 1);
+  EXPECT_EQ(count(svg, "<rect class=\"system"), 0) << "the only system stands on page 1";
+}
+
+TEST(SvgPages, ASystemsTooltipGivesItsGapHeightAndVisibleStaves) {
+  const std::string svg = sim::before_after_svg(tiny_score(-50), tiny_score(-50), kHost2010, {});
+  EXPECT_EQ(count(svg, "<title>System 1: gap -50, height 200, 1 visible staff</title>"), 2) << svg;
+}
+
+}  // namespace
