@@ -55,6 +55,14 @@ void encode_fields(const Table& table, const R& record, uint8_t* image) {
   }
 }
 
+// A zeroed image of `size` bytes, the layout's length, holding every field of `record`.
+template <typename R, typename Table>
+Bytes encode_image(const Table& table, const R& record, size_t size) {
+  Bytes image(size, 0);
+  encode_fields(table, record, image.data());
+  return image;
+}
+
 // Reads every field of `table` from `image` into `record`.
 template <typename R, typename Table>
 void decode_fields(const Table& table, const uint8_t* image, R& record) {

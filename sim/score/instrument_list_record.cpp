@@ -42,8 +42,7 @@ const StaffSystem* margin_owner(const Score& score, const RecordRequest& request
 std::optional<Bytes> load_instrument_list_record(const Score& score, const RecordRequest& request) {
   const std::vector<InstrumentListEntry>* list = list_of(score, request.first);
   if (list == nullptr || request.second < 0 || size_t(request.second) >= list->size()) return std::nullopt;
-  Bytes image(kListRecordSize, 0);
-  encode_fields(kEntryFields, (*list)[size_t(request.second)], image.data());
+  Bytes image = encode_image(kEntryFields, (*list)[size_t(request.second)], kListRecordSize);
   if (const StaffSystem* system = margin_owner(score, request))
     put_u32(&image[kPositionOffset], uint32_t(system->top_margin));
   return image;

@@ -22,9 +22,7 @@ int32_t measure_record_size(const RecordRequest& request) {
 std::optional<Bytes> load_measure_record(const Score& score, const RecordRequest& request) {
   const Measure* measure = numbered_item(score.measures, request);
   if (measure == nullptr) return std::nullopt;
-  Bytes image(size_t(measure_record_size(request)), 0);
-  encode_fields(kMeasureFields, *measure, image.data());
-  return image;
+  return encode_image(kMeasureFields, *measure, size_t(measure_record_size(request)));
 }
 
 bool save_measure_record(Score& score, const RecordRequest& request, const uint8_t* bytes, int32_t size) {

@@ -26,8 +26,7 @@ const Field<Page> kPageFields[] = {
 std::optional<Bytes> load_page_record(const Score& score, const RecordRequest& request) {
   const Page* page = numbered_item(score.pages, request);
   if (page == nullptr) return std::nullopt;
-  Bytes image(kPageRecordSize, 0);
-  encode_fields(kPageFields, *page, image.data());
+  Bytes image = encode_image(kPageFields, *page, kPageRecordSize);
   const int16_t first = page->laid_out ? first_system_on_page(score, request.first) : 0;
   put_u16(&image[kFirstSystemOffset], uint16_t(first));
   return image;

@@ -27,9 +27,7 @@ const Staff* staff_of(const Score& score, const RecordRequest& request) {
 std::optional<Bytes> load_staff_record(const Score& score, const RecordRequest& request) {
   const Staff* staff = staff_of(score, request);
   if (staff == nullptr) return std::nullopt;
-  Bytes image(size_t(staff_record_size(request)), 0);
-  encode_fields(kStaffFields, *staff, image.data());
-  return image;
+  return encode_image(kStaffFields, *staff, size_t(staff_record_size(request)));
 }
 
 bool save_staff_record(Score& score, const RecordRequest& request, const uint8_t* bytes, int32_t size) {

@@ -56,14 +56,8 @@ std::optional<Bytes> load_staff_system_record(const Score& score, const RecordRe
   const StaffSystem* system = numbered_item(score.systems, request);
   const Layout layout = layout_of(request);
   if (system == nullptr || layout == Layout::NONE) return std::nullopt;
-  if (layout == Layout::OLD) {
-    Bytes image(kOldLayoutSize, 0);
-    encode_fields(kOldLayout, *system, image.data());
-    return image;
-  }
-  Bytes image(kCurrentLayoutSize, 0);
-  encode_fields(kCurrentLayout, *system, image.data());
-  return image;
+  if (layout == Layout::OLD) return encode_image(kOldLayout, *system, kOldLayoutSize);
+  return encode_image(kCurrentLayout, *system, kCurrentLayoutSize);
 }
 
 // A save changes only the fields its layout holds.

@@ -55,7 +55,7 @@ FxWord FX_StartFinaleEdit(FxWord word1, FxWord version);
 FxWord FX_EndFinaleEdit(FxWord version);
 FxWord FX_CancelFinaleEdit(FxWord version);
 
-// Entries with a behaviour of their own (special_entries.cpp).
+// Entries with a behaviour of their own (handwritten_entries.cpp).
 FxWord FX_ShowHideDlgItem(FxWord window, FxWord control, int16_t show, FxWord version);
 FxWord FX_AnalyzeChord(FxWord word1, FxWord word2, FxWord word3, FxWord version);
 FxWord FX_GetPartName(int16_t part, FxWord version);  // a const char*; " " without the host function

@@ -423,6 +423,18 @@ bool prefRowsShareSource(const PREFERENCE_LOCATION_MAPRECORD& a, const PREFERENC
          a.secondKey == b.secondKey;
 }
 
+void prefRowLeaders(const PREFERENCE_LOCATION_MAPRECORD* map, int16_t rows, int16_t* leader) {
+  for (int16_t i = 0; i < rows; ++i) {
+    leader[i] = i;
+    for (int16_t j = 0; j < i; ++j) {
+      if (leader[j] == j && prefRowsShareSource(map[j], map[i])) {
+        leader[i] = j;
+        break;
+      }
+    }
+  }
+}
+
 int32_t prefMapRecordSize(const PREFERENCE_LOCATION_MAPRECORD* map, int16_t rows) {
   int32_t size = 0;
   for (int16_t i = 0; i < rows; ++i) size += map[i].byteSize;

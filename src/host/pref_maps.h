@@ -63,6 +63,11 @@ int16_t prefRowFirstKey(const PREFERENCE_LOCATION_MAPRECORD& row);
 // True when two rows take their words from the same source other record.
 bool prefRowsShareSource(const PREFERENCE_LOCATION_MAPRECORD& a, const PREFERENCE_LOCATION_MAPRECORD& b);
 
+// Groups the rows by source record: `leader[row]` gets the index of the first
+// row reading the same source, so a row that is its own leader starts a group.
+// `leader` has room for `rows` entries.
+void prefRowLeaders(const PREFERENCE_LOCATION_MAPRECORD* map, int16_t rows, int16_t* leader);
+
 // The size in bytes of the preference record a map describes.
 int32_t prefMapRecordSize(const PREFERENCE_LOCATION_MAPRECORD* map, int16_t rows);
 

@@ -43,16 +43,14 @@ FxWord fx_assemble_pref_record(const PREFERENCE_LOCATION_MAPRECORD* map, int16_t
   if (capacity < record_size) return 0;
 
   unsigned char* record = static_cast<unsigned char*>(buffer);
-  bool done[kMaxPrefMapRows] = {};
+  int16_t leader[kMaxPrefMapRows];
+  prefRowLeaders(map, rows, leader);
   for (int16_t i = 0; i < rows; ++i) {
-    if (done[i]) continue;
+    if (leader[i] != i) continue;
     FxOtherRecord source;
     const bool loaded = fx_load_other(prefRowSourceTag(map[i]), prefRowFirstKey(map[i]), map[i].secondKey, &source);
-    for (int16_t j = i; j < rows; ++j) {
-      if (done[j] || !prefRowsShareSource(map[i], map[j])) continue;
-      write_field(map[j], source, loaded, record);
-      done[j] = true;
-    }
+    for (int16_t j = i; j < rows; ++j)
+      if (leader[j] == i) write_field(map[j], source, loaded, record);
   }
   return 1;
 }

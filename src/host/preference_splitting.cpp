@@ -40,19 +40,17 @@ FxWord fx_split_pref_record(const PREFERENCE_LOCATION_MAPRECORD* map, int16_t ro
   if (buffer == nullptr || size < prefMapRecordSize(map, rows)) return 0;
 
   const unsigned char* record = static_cast<const unsigned char*>(buffer);
-  bool done[kMaxPrefMapRows] = {};
+  int16_t leader[kMaxPrefMapRows];
+  prefRowLeaders(map, rows, leader);
   for (int16_t i = 0; i < rows; ++i) {
-    if (done[i]) continue;
+    if (leader[i] != i) continue;
     const uint32_t tag = prefRowSourceTag(map[i]);
     const int16_t first = prefRowFirstKey(map[i]);
     FxOtherRecord source;
     const bool loaded = fx_load_other(tag, first, map[i].secondKey, &source);
     const FxOtherRecord before = source;
-    for (int16_t j = i; j < rows; ++j) {
-      if (done[j] || !prefRowsShareSource(map[i], map[j])) continue;
-      read_field(map[j], record, &source);
-      done[j] = true;
-    }
+    for (int16_t j = i; j < rows; ++j)
+      if (leader[j] == i) read_field(map[j], record, &source);
     if (loaded && std::memcmp(&before, &source, sizeof(source)) != 0)
       fx_save_other(tag, first, map[i].secondKey, &source);
   }

@@ -1,5 +1,5 @@
 // Record loads that get help before the ordinary path: definition probes whose
-// host answer is not trusted on its own, and the staff spec that older scores
+// host answer is not trusted on its own, and the staff record that older scores
 // keep only as an other record. Each answers true when the load is finished,
 // with its result in *result, and false when the ordinary path must go on.
 #ifndef KV_HOST_RECORD_FALLBACKS_H

@@ -20,14 +20,14 @@ class GapSolver : public EngineTest {
   void add_three_system_page(int16_t percent = 0) {
     const int16_t page = percent == 0 ? add_page(9000) : add_page_scaled_to(9000, percent);
     for (int i = 0; i < 3; ++i) add_system(page, 2000);
-    ASSERT_TRUE(FTX_LoadPageSpec(page, &spec));
+    ASSERT_TRUE(FTX_LoadPageSpec(page, &pageRecord));
   }
 
   int16_t respace(int16_t first, int16_t last, int16_t trialGap, int16_t save) {
-    return KVTR_RespaceStaffSystems(first, last, trialGap, 0, &spec, &prefs, save, &outCode);
+    return KVTR_RespaceStaffSystems(first, last, trialGap, 0, &pageRecord, &prefs, save, &outCode);
   }
 
-  EDTPageSpec spec = {};
+  EDTPageSpec pageRecord = {};
   int16_t outCode = -1;
 };
 
@@ -75,7 +75,7 @@ TEST_F(GapSolver, RefusedWriteStopsTheRunAndKeepsEarlierGaps) {
 
 TEST_F(GapSolver, ScaledPageWithoutPercentageIsRefusedBeforeAnyTransfer) {
   add_three_system_page(50);
-  spec.pagePercent = 0;
+  pageRecord.pagePercent = 0;
   host.log().clear();
 
   EXPECT_EQ(respace(1, 3, -1000, 1), 0);
@@ -87,8 +87,8 @@ TEST_F(GapSolver, ScaledPageWithoutPercentageIsRefusedBeforeAnyTransfer) {
 TEST_F(GapSolver, OutCodeIsOptional) {
   add_three_system_page();
 
-  EXPECT_EQ(KVTR_RespaceStaffSystems(1, 4, -100, 0, &spec, &prefs, 0, nullptr), 0);
-  EXPECT_EQ(KVTR_RespaceStaffSystems(1, 3, -1000, 0, &spec, &prefs, 0, nullptr), 1);
+  EXPECT_EQ(KVTR_RespaceStaffSystems(1, 4, -100, 0, &pageRecord, &prefs, 0, nullptr), 0);
+  EXPECT_EQ(KVTR_RespaceStaffSystems(1, 3, -1000, 0, &pageRecord, &prefs, 0, nullptr), 1);
 }
 
 }  // namespace

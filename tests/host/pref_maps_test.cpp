@@ -184,6 +184,22 @@ TEST(PrefMaps, RunsAnswerTheirSourceCountAndFirstKeyWhenTheConditionHolds) {
   }
 }
 
+TEST(PrefMaps, RowLeadersGroupRowsByTheFirstRowOfTheirSource) {
+  const PREFERENCE_LOCATION_MAPRECORD map[] = {
+      {0, {'7', '7'}, 0, 1, 0, 0, 2, MAPCONV_NONE},
+      {0, {'7', '8'}, 0, 1, 2, 0, 2, MAPCONV_NONE},
+      {0, {'7', '7'}, -2, 1, 4, 1, 2, MAPCONV_NONE},
+      {0, {'7', '7'}, 0, 2, 6, 0, 2, MAPCONV_NONE},
+      {0, {'7', '8'}, 0, 1, 8, 1, 4, MAPCONV_LONG_HIGHFIRST},
+      {0, {'7', '7'}, 3, 1, 12, 0, 2, MAPCONV_NONE},
+  };
+  int16_t leader[6] = {};
+  prefRowLeaders(map, 6, leader);
+  const int16_t expected[6] = {0, 1, 0, 3, 1, 5};
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(leader[i], expected[i]) << "row " << i << " (first key 0 reads as -2; second key and tag count)";
+}
+
 TEST(PrefMaps, FourbyteJoinsTwoWordsInTheConversionsOrder) {
   EXPECT_EQ(makePrefsFourbyte(1, -1, MAPCONV_LONG_HIGHFIRST), 131071);
   EXPECT_EQ(makePrefsFourbyte(1, -1, MAPCONV_LONG_LOWFIRST), -65535);

@@ -15,7 +15,7 @@ namespace {
 
 constexpr size_t kLimit = 1024;
 
-struct Spec {
+struct Conversion {
   bool left = false;
   bool prefix = false;
   bool zero = false;
@@ -25,7 +25,7 @@ struct Spec {
   char conversion = 0;
 };
 
-const char* parse_spec(const char* f, Spec* s) {
+const char* parse_conversion(const char* f, Conversion* s) {
   for (;; ++f) {
     if (*f == '-') s->left = true;
     else if (*f == '#') s->prefix = true;
@@ -58,7 +58,7 @@ std::string digits_of(unsigned long long value, unsigned base, bool upper) {
   return out;
 }
 
-std::string number(const Spec& s, va_list* args) {
+std::string number(const Conversion& s, va_list* args) {
   bool is_signed = s.conversion == 'd' || s.conversion == 'i';
   long long value;
   if (s.size == '6') value = va_arg(*args, long long);
@@ -80,7 +80,7 @@ std::string number(const Spec& s, va_list* args) {
 
 char narrow(unsigned unit) { return unit > 0xFF ? '?' : char(unit); }
 
-std::string text(const Spec& s, va_list* args) {
+std::string text(const Conversion& s, va_list* args) {
   bool wide = s.conversion == 'S' || s.conversion == 'C' ? s.size != 'h' : s.size == 'l';
   std::string out;
   if (s.conversion == 'c' || s.conversion == 'C') {
@@ -101,7 +101,7 @@ std::string text(const Spec& s, va_list* args) {
 }
 
 // The text of one conversion, or false for a conversion that prints nothing.
-bool convert(const Spec& s, va_list* args, std::string* out) {
+bool convert(const Conversion& s, va_list* args, std::string* out) {
   switch (s.conversion) {
     case 'd': case 'i': case 'u': case 'x': case 'X':
       *out = number(s, args);
@@ -142,12 +142,12 @@ int wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist) {
       f += 2;
       continue;
     }
-    Spec spec;
-    f = parse_spec(f + 1, &spec);
+    Conversion conversion;
+    f = parse_conversion(f + 1, &conversion);
     std::string piece;
-    if (!convert(spec, &args, &piece)) continue;
-    std::string pad(spec.width > int(piece.size()) ? size_t(spec.width) - piece.size() : 0, ' ');
-    out.put(spec.left ? piece + pad : pad + piece);
+    if (!convert(conversion, &args, &piece)) continue;
+    std::string pad(conversion.width > int(piece.size()) ? size_t(conversion.width) - piece.size() : 0, ' ');
+    out.put(conversion.left ? piece + pad : pad + piece);
   }
   va_end(args);
   lpOut[out.written] = '\0';

@@ -62,21 +62,30 @@ std::string value_key(LPCSTR name) {
   return standin::detail::upper_name(name == nullptr ? "" : name);
 }
 
+// The checks RegCreateKeyExA and RegOpenKeyExA share, in call order: the
+// injected failure, the result pointer (cleared), the base key and the
+// subkey path split into names.
+LSTATUS begin_subkey_call(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult, RegHandle* base,
+                          std::vector<std::string>* names) {
+  LSTATUS status = ERROR_SUCCESS;
+  if (injected_failure(&status)) return status;
+  if (phkResult == nullptr) return ERROR_INVALID_PARAMETER;
+  *phkResult = nullptr;
+  RegKey* key = nullptr;
+  if ((status = open_key(hKey, 0, base, &key)) != ERROR_SUCCESS) return status;
+  return standin::detail::split_path(lpSubKey, names) ? ERROR_SUCCESS : ERROR_BAD_PATHNAME;
+}
+
 }  // namespace
 
 LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*Reserved*/, LPSTR /*lpClass*/,
                         DWORD dwOptions, REGSAM samDesired,
                         const LPSECURITY_ATTRIBUTES /*lpSecurityAttributes*/, PHKEY phkResult,
                         LPDWORD lpdwDisposition) {
-  LSTATUS status = ERROR_SUCCESS;
-  if (injected_failure(&status)) return status;
-  if (phkResult == nullptr) return ERROR_INVALID_PARAMETER;
-  *phkResult = nullptr;
   RegHandle base;
-  RegKey* key = nullptr;
-  if ((status = open_key(hKey, 0, &base, &key)) != ERROR_SUCCESS) return status;
   std::vector<std::string> names;
-  if (!standin::detail::split_path(lpSubKey, &names)) return ERROR_BAD_PATHNAME;
+  LSTATUS status = begin_subkey_call(hKey, lpSubKey, phkResult, &base, &names);
+  if (status != ERROR_SUCCESS) return status;
   bool exists = standin::detail::key_at(base.root, upper_path(base, names)) != nullptr;
   if (!exists && !(base.access & KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
   std::vector<std::string> path = base.path;
@@ -91,15 +100,10 @@ LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*Reserved*/, LPSTR /*
 
 LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD /*ulOptions*/, REGSAM samDesired,
                       PHKEY phkResult) {
-  LSTATUS status = ERROR_SUCCESS;
-  if (injected_failure(&status)) return status;
-  if (phkResult == nullptr) return ERROR_INVALID_PARAMETER;
-  *phkResult = nullptr;
   RegHandle base;
-  RegKey* key = nullptr;
-  if ((status = open_key(hKey, 0, &base, &key)) != ERROR_SUCCESS) return status;
   std::vector<std::string> names;
-  if (!standin::detail::split_path(lpSubKey, &names)) return ERROR_BAD_PATHNAME;
+  LSTATUS status = begin_subkey_call(hKey, lpSubKey, phkResult, &base, &names);
+  if (status != ERROR_SUCCESS) return status;
   if (standin::detail::key_at(base.root, upper_path(base, names)) == nullptr)
     return ERROR_FILE_NOT_FOUND;
   *phkResult = new_handle(base, names, samDesired);
