@@ -8,6 +8,21 @@ add_library(kv_win32_standin STATIC ${KV_STANDIN_SOURCES})
 target_include_directories(kv_win32_standin PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(kv_plugin PUBLIC kv_win32_standin)
 
+# The plug-in's resources (the dialog template): the resource scripts the DLL
+# links, compiled by the same resource compiler into the bytes of a .res image
+# (kvPluginResourceFile). The stand-in builds dialogs from those bytes.
+find_program(KV_WINDRES NAMES x86_64-w64-mingw32-windres i686-w64-mingw32-windres REQUIRED)
+file(GLOB KV_RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/ui/*.rc)
+set(KV_RESOURCE_IMAGE ${CMAKE_BINARY_DIR}/generated/plugin_resources.cpp)
+add_custom_command(OUTPUT ${KV_RESOURCE_IMAGE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND ${CMAKE_COMMAND} -DWINDRES=${KV_WINDRES} -DINCLUDE=${CMAKE_SOURCE_DIR}/src
+          -DOUT=${KV_RESOURCE_IMAGE} -P ${CMAKE_SOURCE_DIR}/cmake/embed_resources.cmake ${KV_RESOURCE_SCRIPTS}
+  DEPENDS ${KV_RESOURCE_SCRIPTS} ${CMAKE_SOURCE_DIR}/src/ui/respacing_dialog_ids.h
+          ${CMAKE_SOURCE_DIR}/cmake/embed_resources.cmake
+  COMMENT "Compiling the plug-in's resources for the stand-in")
+add_library(kv_plugin_resources STATIC ${KV_RESOURCE_IMAGE})
+
 kv_sources(KV_SIM_SOURCES sim/score sim/host sim/ui sim/render)
 add_library(kv_sim STATIC ${KV_SIM_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/dll_anchor.cpp)
 target_include_directories(kv_sim PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)

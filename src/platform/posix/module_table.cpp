@@ -9,7 +9,9 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "platform/posix/module_table.h"
 #include "platform/posix/testing.h"
 #include "platform/win32.h"
 
@@ -18,6 +20,7 @@ namespace {
 struct Module {
   bool loaded = false;
   std::map<std::string, FARPROC> exports;
+  std::vector<unsigned char> resource_file;  // a compiled .res image, empty when none
 };
 
 // Windows compares module names without regard to case.
@@ -54,7 +57,30 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
   return nullptr;
 }
 
+HMODULE LoadLibraryA(LPCSTR name) {
+  HMODULE module = GetModuleHandleA(name);
+  if (module == nullptr) SetLastError(ERROR_MOD_NOT_FOUND);
+  return module;
+}
+
+BOOL FreeLibrary(HMODULE module) {
+  for (const auto& entry : modules())
+    if (reinterpret_cast<HMODULE>(const_cast<Module*>(&entry.second)) == module) return TRUE;
+  return FALSE;
+}
+
 namespace standin {
+
+const std::vector<unsigned char>* module_resource_file(HMODULE module) {
+  for (const auto& entry : modules())
+    if (reinterpret_cast<HMODULE>(const_cast<Module*>(&entry.second)) == module) return &entry.second.resource_file;
+  return nullptr;
+}
+
+void register_module_resources(const char* name, const void* res_file, size_t size) {
+  const auto* bytes = static_cast<const unsigned char*>(res_file);
+  modules()[upper(name)].resource_file.assign(bytes, bytes + size);
+}
 
 void register_module(const char* name, const ModuleExport* exports, size_t count) {
   Module& m = modules()[upper(name)];

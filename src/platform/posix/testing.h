@@ -30,6 +30,9 @@ struct ModuleExport {
 };
 void register_module(const char* name, const ModuleExport* exports, size_t count);
 void unregister_module(const char* name);
+// Gives a registered module the resources a compiled resource file (.res, as
+// the resource compiler writes it) holds; the bytes are copied.
+void register_module_resources(const char* name, const void* res_file, size_t size);
 
 // --- Windows -----------------------------------------------------------------
 

@@ -12,7 +12,13 @@
 
 // Modules (module_table.cpp): only the modules registered through
 // standin::register_module exist; GetModuleHandleA(null) finds nothing.
+// LoadLibraryA finds a registered module as GetModuleHandleA does (nothing is
+// read from disk); a name that is not registered fails with
+// ERROR_MOD_NOT_FOUND. FreeLibrary keeps the module registered.
+#define ERROR_MOD_NOT_FOUND 126L
 HMODULE GetModuleHandleA(LPCSTR name);
 FARPROC GetProcAddress(HMODULE module, LPCSTR name);
+HMODULE LoadLibraryA(LPCSTR name);
+BOOL FreeLibrary(HMODULE module);
 
 #endif

@@ -1,0 +1,37 @@
+/* The respacing dialog's template id and control ids. Plain #defines only:
+   the resource compiler reads this file as well as the C++ compiler. */
+#ifndef KV_UI_RESPACING_DIALOG_IDS_H
+#define KV_UI_RESPACING_DIALOG_IDS_H
+
+#define IDD_RESPACING 20128
+
+#define IDC_APPLY 1
+#define IDC_CLOSE 8
+#define IDC_PROCESS_RANGE_GROUP 101
+#define IDC_CURRENT_PAGE 102
+#define IDC_ALL_PAGES 103
+#define IDC_SINGLE_PAGE 104
+#define IDC_SELECTED_PAGES 105
+#define IDC_FROM_PAGE 106
+#define IDC_FROM_PAGE_UPDOWN 107
+#define IDC_TO_LABEL 108
+#define IDC_TO_PAGE 109
+#define IDC_TO_PAGE_UPDOWN 110
+#define IDC_MARGINS_GROUP 111
+#define IDC_TOP_LABEL 112
+#define IDC_TOP_MARGIN 113
+#define IDC_TOP_MARGIN_UPDOWN 114
+#define IDC_BOTTOM_LABEL 115
+#define IDC_BOTTOM_MARGIN 116
+#define IDC_BOTTOM_MARGIN_UPDOWN 117
+#define IDC_MULTIPLE_SYSTEMS_GROUP 118
+#define IDC_KEEP_TOPMOST 119
+#define IDC_INCLUDE_GAPS 120
+#define IDC_COMPACT 121
+#define IDC_SINGLE_SYSTEMS_GROUP 122
+#define IDC_LEAVE_ALONE 123
+#define IDC_PLACE_TOP 124
+#define IDC_PLACE_CENTER 125
+#define IDC_PLACE_BOTTOM 126
+
+#endif
