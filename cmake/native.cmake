@@ -43,7 +43,7 @@ file(GLOB KV_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.
 add_library(kv_test_support STATIC ${KV_TEST_SUPPORT} ${CMAKE_SOURCE_DIR}/tests/support/empty.cpp)
 target_include_directories(kv_test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src
   ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(kv_test_support PUBLIC kv_plugin kv_sim GTest::gtest GTest::gmock)
+target_link_libraries(kv_test_support PUBLIC kv_plugin kv_sim kv_plugin_resources GTest::gtest GTest::gmock)
 
 add_executable(kv_unit_tests ${KV_TEST_SOURCES})
 target_link_libraries(kv_unit_tests PRIVATE kv_test_support GTest::gtest_main)

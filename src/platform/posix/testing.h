@@ -85,6 +85,11 @@ void type_text(HWND edit, const char* text);
 // Timers: fire_timer delivers WM_TIMER (or calls the timer's procedure) and
 // answers false when no such timer is set.
 bool fire_timer(HWND window, UINT_PTR id);
+// Moves the simulated clock (GetTickCount) on by `ms`, firing on the way, in
+// order of due time, every timer whose period has passed; a timer fires again
+// each period. Timers due at the same time fire in the order they were set.
+// reset() and reset_windows() start the clock again at 0.
+void advance_clock(unsigned ms);
 // The period of a timer, 0 when it is not set.
 UINT timer_period(HWND window, UINT_PTR id);
 // Delivers the messages queued by PostMessageA, in order, including those that

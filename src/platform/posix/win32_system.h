@@ -138,6 +138,13 @@ BOOL GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 
 int GetSystemMetrics(int nIndex);
 
+// Milliseconds on the stand-in's simulated clock: 0 after standin::reset(),
+// moved on only by standin::advance_clock.
+DWORD GetTickCount(void);
+// nNumber * nNumerator / nDenominator through 64 bits, rounded to the nearest
+// (halves away from zero); -1 when nDenominator is 0 or the result overflows.
+int MulDiv(int nNumber, int nNumerator, int nDenominator);
+
 // Windows-1252 character classes and case mapping (the user's code page in
 // the stand-in). CharUpperA and CharLowerA convert a string in place and
 // return it; given a pointer whose bits above the low 16 are zero they
