@@ -4,9 +4,10 @@
 //
 // All of the stand-in is process-wide state. reset() returns everything but the
 // module table to its start: no windows, an empty registry, no keys down, empty
-// logs and scripts, the default OS version (Windows NT 6.2, build 9200) and
-// screen (1024 x 768). The module table outlives reset() because the plug-in's
-// binding cache lives as long as the library.
+// logs and scripts, the default OS version (Windows NT 6.2, build 9200),
+// screen (1024 x 768) and user-interface language (0x0409). The module table
+// outlives reset() because the plug-in's binding cache lives as long as the
+// library.
 #ifndef KV_PLATFORM_POSIX_TESTING_H
 #define KV_PLATFORM_POSIX_TESTING_H
 
@@ -148,6 +149,8 @@ void clear_keys();
 
 void set_os_version(DWORD platform, DWORD major, DWORD minor, DWORD build = 0);
 void set_screen_size(int width, int height);
+// The language GetUserDefaultUILanguage answers (0x0409 after reset()).
+void set_ui_language(LANGID language);
 
 }  // namespace standin
 
