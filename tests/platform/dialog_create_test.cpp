@@ -166,6 +166,18 @@ TEST_F(DialogCreate, MissingTemplatesAndForeignModulesGiveNoDialog) {
   EXPECT_TRUE(received.empty());
 }
 
+TEST_F(DialogCreate, ACutResourceFileGivesNoDialogOrTheWholeOne) {
+  // Every shorter image: the template is the file's last entry, so a cut gives
+  // no dialog, except a cut in the padding after it. Nothing reads past the bytes.
+  for (size_t size = 0; size < kvPluginResourceFileSize; ++size) {
+    standin::register_module_resources("RESPACING_TEMPLATE.DLL", kvPluginResourceFile, size);
+    HWND dialog = open();
+    if (dialog == nullptr) continue;
+    EXPECT_EQ(standin::children(dialog).size(), std::size(kRespacingControls)) << size;
+    DestroyWindow(dialog);
+  }
+}
+
 // A template in memory: DIALOG with no font (system font, 8 x 16 base units),
 // one push button; and the same bytes marked as DLGTEMPLATEEX.
 struct alignas(4) SmallTemplate {
