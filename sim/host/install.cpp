@@ -37,6 +37,7 @@ FxWord dispatch(int index, const Args& args) {
   const size_t traced = host.log().begin(export_table()[index].name, args);
   const FxWord result = host.answer(index, args);
   host.log().finish(traced, result);
+  if (host.call_observer()) host.call_observer()(export_table()[index].name, args, result);
   return result;
 }
 
