@@ -14,7 +14,7 @@ namespace {
 
 int16_t process_page(FTX_LAYOUTRUN* run, int16_t page, const structUserPrefs* prefs) {
   EDTPageSpec record = {};
-  if (!FTX_RunLoadPageSpec(run, page, &record)) return kPageLoadFailed;
+  if (!FTX_RunReloadPageSpec(run, page, &record)) return kPageLoadFailed;
   if (record.firstSystem == kFtxFirstSystemNotLaidOut) return kPageNotLaidOut;
   if (record.firstSystem == kFtxFirstSystemNone) return kPageHasNoSystems;
 

@@ -32,6 +32,11 @@ bool FTX_RunLoadPageSpec(FTX_LAYOUTRUN* run, int16_t page, EDTPageSpec* pageReco
   return true;
 }
 
+bool FTX_RunReloadPageSpec(FTX_LAYOUTRUN* run, int16_t page, EDTPageSpec* pageRecord) {
+  run->heldPage = 0;
+  return FTX_RunLoadPageSpec(run, page, pageRecord);
+}
+
 int16_t FTX_RunCountSystems(FTX_LAYOUTRUN* run) {
   if (run == nullptr) return FTX_CountItems(kFtxCountStaffSystems);
   if (run->systemCountKnown == 0) {

@@ -10,7 +10,8 @@
 // the toolkit itself lay pages out during the run (a page found with
 // firstSystem 0), everything kept is dropped and read again.
 //
-// Kept: the record of the page read last and the system range of the page
+// Kept: the record of the page read last (the driver still reads each page it
+// processes afresh) and the system range of the page
 // asked about last (so the driver's next page and the page of a system of the
 // current page cost no walk), the number of staff systems, whether an
 // extracted part is shown, and the staff summary of the instrument lists in
@@ -63,6 +64,10 @@ void FTX_BeginLayoutRun(FTX_LAYOUTRUN* run);
 
 // FTX_LoadPageSpec, answered from the run when it holds that page's load.
 bool FTX_RunLoadPageSpec(FTX_LAYOUTRUN* run, int16_t page, EDTPageSpec* pageRecord);
+// FTX_LoadPageSpec always read from the host, and held by the run: the page
+// driver reads each page it processes afresh, so that a page the host cannot
+// load is reported as such, and the page's own walk then finds it held.
+bool FTX_RunReloadPageSpec(FTX_LAYOUTRUN* run, int16_t page, EDTPageSpec* pageRecord);
 
 // FTX_SystemRangeOnPage over the run's page loads; on success the range is
 // kept as the run's known range. Same results and outputs.
