@@ -45,7 +45,7 @@ endif()
 # process of their own (tests/isolated/: the host binding cache lives as long as
 # the process, so each host shape gets its own executable).
 file(GLOB_RECURSE KV_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*_test.cpp)
-list(FILTER KV_TEST_SOURCES EXCLUDE REGEX "/tests/(isolated|e2e)/")
+list(FILTER KV_TEST_SOURCES EXCLUDE REGEX "/tests/(isolated|e2e|corpus)/")
 file(GLOB KV_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_library(kv_test_support STATIC ${KV_TEST_SUPPORT} ${CMAKE_SOURCE_DIR}/tests/support/empty.cpp)
 target_include_directories(kv_test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src
@@ -66,6 +66,13 @@ foreach(test_source IN LISTS KV_ISOLATED_TESTS)
   target_link_libraries(${test_name} PRIVATE kv_plugin_module kv_test_support GTest::gtest_main)
   add_test(NAME ${test_name} COMMAND ${test_name} --gtest_brief=1)
 endforeach()
+
+# The respacing corpus replay: thousands of whole runs, in a ctest entry of its
+# own so that its time shows apart.
+add_executable(respace_corpus_test ${CMAKE_SOURCE_DIR}/tests/corpus/respace_corpus_test.cpp)
+target_link_libraries(respace_corpus_test PRIVATE kv_test_support GTest::gtest_main)
+target_compile_definitions(respace_corpus_test PRIVATE KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_test(NAME respace_corpus COMMAND respace_corpus_test --gtest_brief=1)
 
 add_test(NAME layering
   COMMAND ${CMAKE_COMMAND} -DROOT=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check_layering.cmake)

@@ -106,6 +106,7 @@ std::string CallLog::describe() const {
 
 void CallLog::clear() {
   total_ = 0;
+  host_seconds_ = 0;
   counts_.clear();
   trace_.clear();
 }

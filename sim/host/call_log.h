@@ -38,6 +38,12 @@ struct CallRecord {
 class CallLog {
  public:
   void set_tracing(bool on) { tracing_ = on; }
+  // With timing on, the time the host spends answering calls is added up
+  // (host_seconds), so that a benchmark can tell it from the caller's.
+  void set_timing(bool on) { timing_ = on; }
+  bool timing() const { return timing_; }
+  void add_host_seconds(double seconds) { host_seconds_ += seconds; }
+  double host_seconds() const { return host_seconds_; }
   bool tracing() const { return tracing_; }
 
   // Counts the call and, when tracing, keeps it; returns the trace index to
@@ -58,6 +64,8 @@ class CallLog {
 
  private:
   bool tracing_ = false;
+  bool timing_ = false;
+  double host_seconds_ = 0;
   int total_ = 0;
   std::map<std::string, int> counts_;
   std::vector<CallRecord> trace_;

@@ -1,5 +1,6 @@
 // Which host the exports serve, and the module that makes them visible to the
 // plug-in's binding code (GetModuleHandleA + GetProcAddress).
+#include <chrono>
 #include <vector>
 
 #include "platform/posix/testing.h"
@@ -34,9 +35,13 @@ namespace detail {
 FxWord dispatch(int index, const Args& args) {
   if (current_host == nullptr) return 0;
   Host& host = *current_host;
+  const bool timing = host.log().timing();
+  const auto start = timing ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
   const size_t traced = host.log().begin(export_table()[index].name, args);
   const FxWord result = host.answer(index, args);
   host.log().finish(traced, result);
+  if (host.call_observer()) host.call_observer()(export_table()[index].name, args, result);
+  if (timing) host.log().add_host_seconds(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   return result;
 }
 

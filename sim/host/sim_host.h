@@ -13,6 +13,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/host/call_log.h"
@@ -23,6 +24,10 @@ namespace sim {
 
 // A handler gets the call's argument words (exports.h) and answers one word.
 using Handler = std::function<FxWord(const Args& args)>;
+// Sees every call after the host answered it, while the caller's buffers are
+// still as the call left them: the host's name of the function, the argument
+// words and the answer.
+using CallObserver = std::function<void(const char* function, const Args& args, FxWord result)>;
 
 class Host {
  public:
@@ -104,6 +109,10 @@ class Host {
   // What the host answers to a call of the export at `index` (exports.h).
   FxWord answer(int index, const Args& args);
 
+  // One observer at a time; an empty function removes it.
+  void set_call_observer(CallObserver observer) { observer_ = std::move(observer); }
+  const CallObserver& call_observer() const { return observer_; }
+
   // For the files that give the host its behaviour: sets the built-in handler.
   void set_builtin(const std::string& function, Handler handler);
   void add_alert(std::string text) { alerts_.push_back(std::move(text)); }
@@ -120,6 +129,7 @@ class Host {
   HWND last_dialog_ = nullptr;
   std::vector<Handler> builtin_;
   std::vector<Handler> overrides_;
+  CallObserver observer_;
 };
 
 struct InstallOptions {

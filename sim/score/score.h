@@ -81,6 +81,19 @@ struct Score {
   DefinitionCounts definitions;
   // Other records, preference records and whatever else the model does not structure.
   RecordStore records;
+
+  // The first system of each page, built by first_system_on_page on demand so
+  // that a page record is answered in time independent of the score's size.
+  // Rebuilt when systems are added, removed or reallocated, and when a page's
+  // answer no longer names the first of that page's systems. Not noticed: a
+  // system moved in place onto a page that held none (add systems page by
+  // page, as the host numbers them, instead).
+  struct PageIndex {
+    const StaffSystem* systems = nullptr;
+    size_t system_count = 0;
+    std::vector<int16_t> first_system;  // by page number - 1; -1: none
+  };
+  mutable PageIndex page_index;
 };
 
 // The number of the first system whose page is `page`, or -1 when none is;

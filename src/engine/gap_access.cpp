@@ -24,31 +24,41 @@ constexpr GapLayout kCurrentLayout = {sizeof(EDTStaffSystemRecord), 0x07000000u,
 constexpr GapLayout kOldLayout = {sizeof(EDTStaffSystemRecordOld), kFtxOldLayoutVersion,
                                   offsetof(EDTStaffSystemRecordOld, sysGap)};
 
-// Room for a record of either layout, read and written as bytes at the
-// layout's gap offset.
-union AnyStaffSystemRecord {
-  EDTStaffSystemRecord current;
-  EDTStaffSystemRecordOld old;
-  unsigned char bytes[sizeof(EDTStaffSystemRecord)];
-};
-
 GapLayout host_gap_layout() { return FTX_FinaleVersion() > 2001 ? kCurrentLayout : kOldLayout; }
+
+GapLayout layout_of(const KVTR_GAPRECORD* held) { return held->current != 0 ? kCurrentLayout : kOldLayout; }
 
 }  // namespace
 
+bool KVTR_LoadGapRecord(int16_t system, KVTR_GAPRECORD* held) {
+  const GapLayout layout = host_gap_layout();
+  held->current = layout.size == kCurrentLayout.size ? 1 : 0;
+  std::memset(held->record.bytes, 0, sizeof held->record.bytes);
+  return FTX_LoadStaffSystemSpec(system, held->record.bytes, layout.size, layout.version);
+}
+
+int16_t KVTR_GapOf(const KVTR_GAPRECORD* held) {
+  int16_t gap = 0;
+  std::memcpy(&gap, held->record.bytes + layout_of(held).gapOffset, sizeof gap);
+  return gap;
+}
+
+bool KVTR_SaveGapRecord(int16_t system, KVTR_GAPRECORD* held, int16_t gap) {
+  const GapLayout layout = layout_of(held);
+  std::memcpy(held->record.bytes + layout.gapOffset, &gap, sizeof gap);
+  return FTX_SaveStaffSystemSpec(system, held->record.bytes, layout.size, layout.version);
+}
+
 bool LoadSysGapValue(int16_t system, int16_t* gap) {
   if (gap == nullptr) return false;
-  const GapLayout layout = host_gap_layout();
-  AnyStaffSystemRecord record = {};
-  const bool loaded = FTX_LoadStaffSystemSpec(system, &record, layout.size, layout.version);
-  std::memcpy(gap, record.bytes + layout.gapOffset, sizeof *gap);
+  KVTR_GAPRECORD held;
+  const bool loaded = KVTR_LoadGapRecord(system, &held);
+  *gap = KVTR_GapOf(&held);
   return loaded;
 }
 
 bool SaveSysGapValue(int16_t system, int16_t gap) {
-  const GapLayout layout = host_gap_layout();
-  AnyStaffSystemRecord record = {};
-  if (!FTX_LoadStaffSystemSpec(system, &record, layout.size, layout.version)) return false;
-  std::memcpy(record.bytes + layout.gapOffset, &gap, sizeof gap);
-  return FTX_SaveStaffSystemSpec(system, &record, layout.size, layout.version);
+  KVTR_GAPRECORD held;
+  if (!KVTR_LoadGapRecord(system, &held)) return false;
+  return KVTR_SaveGapRecord(system, &held, gap);
 }

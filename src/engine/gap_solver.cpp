@@ -12,6 +12,33 @@
 
 namespace {
 
+// Where the solver gets a system's gap and unscaled height and puts its new
+// gap: the host itself, or a page's systems as read once.
+struct SystemSource {
+  bool (*loadGap)(void* context, int16_t system, int16_t* gap);
+  int32_t (*height)(void* context, int16_t system);
+  bool (*saveGap)(void* context, int16_t system, int16_t gap);
+  void* context;
+};
+
+bool host_load_gap(void*, int16_t system, int16_t* gap) { return LoadSysGapValue(system, gap); }
+int32_t host_height(void*, int16_t system) { return _KVGEN_CalcStaffSystemHeight(system, 0); }
+bool host_save_gap(void*, int16_t system, int16_t gap) { return SaveSysGapValue(system, gap); }
+constexpr SystemSource kHostSource = {host_load_gap, host_height, host_save_gap, nullptr};
+
+bool read_load_gap(void* context, int16_t system, int16_t* gap) {
+  *gap = KVTR_GapOf(&KVTR_PageSystem(static_cast<KVTR_PAGESYSTEMS*>(context), system)->held);
+  return true;
+}
+int32_t read_height(void* context, int16_t system) {
+  return KVTR_PageSystem(static_cast<KVTR_PAGESYSTEMS*>(context), system)->height;
+}
+bool read_save_gap(void* context, int16_t system, int16_t gap) {
+  KVTR_PAGESYSTEMS* systems = static_cast<KVTR_PAGESYSTEMS*>(context);
+  KVTR_PAGESYSTEM* entry = &systems->systems[int32_t{system} - systems->first];
+  return KVTR_SaveGapRecord(system, &entry->held, gap);
+}
+
 // The room the run takes, unscaled: the space its gaps leave plus its heights.
 struct RunTotals {
   int32_t space = 0;
@@ -37,12 +64,13 @@ int16_t candidate_gap(int16_t existingGap, int16_t trialGap, int32_t smallestSpa
 // Places systems start..last after any kept topmost system and adds them to
 // the totals. Afterwards: with save set, every placed system holds its new gap
 // in the host; on failure the out-code says which transfer failed.
-bool place_run(int32_t start, int16_t last, int16_t trialGap, int32_t smallestSpace, const EDTPageSpec* page,
-               const structUserPrefs* prefs, int16_t save, RunTotals* totals, int16_t* outCode) {
+bool place_run(const SystemSource* source, int32_t start, int16_t last, int16_t trialGap, int32_t smallestSpace,
+               const EDTPageSpec* page, const structUserPrefs* prefs, int16_t save, RunTotals* totals,
+               int16_t* outCode) {
   for (int32_t s = start; s <= last; ++s) {
     const int16_t system = static_cast<int16_t>(s);
     int16_t existingGap = 0;
-    if (!LoadSysGapValue(system, &existingGap)) {
+    if (!source->loadGap(source->context, system, &existingGap)) {
       *outCode = kSystemLoadFailed;
       return false;
     }
@@ -50,8 +78,8 @@ bool place_run(int32_t start, int16_t last, int16_t trialGap, int32_t smallestSp
     if (s == start && prefs->keepTopmostStill == 0) newGap = KVTR_Cut16(-int32_t{prefs->extraTopMargin});
 
     totals->space = FTX_Wrap32(int64_t{totals->space} - newGap);
-    totals->height = FTX_Wrap32(int64_t{totals->height} + _KVGEN_CalcStaffSystemHeight(system, 0));
-    if (save != 0 && !SaveSysGapValue(system, newGap)) {
+    totals->height = FTX_Wrap32(int64_t{totals->height} + source->height(source->context, system));
+    if (save != 0 && !source->saveGap(source->context, system, newGap)) {
       *outCode = kSystemSaveFailed;
       return false;
     }
@@ -59,11 +87,8 @@ bool place_run(int32_t start, int16_t last, int16_t trialGap, int32_t smallestSp
   return true;
 }
 
-}  // namespace
-
-int16_t KVTR_RespaceStaffSystems(int16_t first, int16_t last, int16_t trialGap, int32_t smallestSpace,
-                                 const EDTPageSpec* page, const structUserPrefs* prefs, int16_t save,
-                                 int16_t* outCode) {
+int16_t respace(const SystemSource* source, int16_t first, int16_t last, int16_t trialGap, int32_t smallestSpace,
+                const EDTPageSpec* page, const structUserPrefs* prefs, int16_t save, int16_t* outCode) {
   int16_t ignoredCode = 0;
   if (outCode == nullptr) outCode = &ignoredCode;
   *outCode = 0;
@@ -76,20 +101,35 @@ int16_t KVTR_RespaceStaffSystems(int16_t first, int16_t last, int16_t trialGap, 
   int32_t start = first;
   if (prefs->keepTopmostStill != 0) {
     int16_t keptGap = 0;
-    if (!LoadSysGapValue(first, &keptGap)) {
+    if (!source->loadGap(source->context, first, &keptGap)) {
       *outCode = kSystemLoadFailed;
       return 0;
     }
     totals.space = -int32_t{keptGap};
-    totals.height = _KVGEN_CalcStaffSystemHeight(first, 0);
+    totals.height = source->height(source->context, first);
     start = int32_t{first} + 1;
   }
   // After this: the kept topmost system, if any, counts in the totals untouched.
 
-  if (!place_run(start, last, trialGap, smallestSpace, page, prefs, save, &totals, outCode)) return 0;
+  if (!place_run(source, start, last, trialGap, smallestSpace, page, prefs, save, &totals, outCode)) return 0;
   // After this: every system of the run has its new gap counted (and stored when saving).
 
   const int32_t total = KVTR_ScaleToPage(FTX_Wrap32(int64_t{totals.space} + totals.height), page);
   if (prefs->compact != 0) return 1;
   return total < int64_t{KVTR_UsablePageHeight(page)} - 2 ? 1 : 0;
+}
+
+}  // namespace
+
+int16_t KVTR_RespaceStaffSystems(int16_t first, int16_t last, int16_t trialGap, int32_t smallestSpace,
+                                 const EDTPageSpec* page, const structUserPrefs* prefs, int16_t save,
+                                 int16_t* outCode) {
+  return respace(&kHostSource, first, last, trialGap, smallestSpace, page, prefs, save, outCode);
+}
+
+int16_t KVTR_RespacePageSystems(KVTR_PAGESYSTEMS* systems, int16_t trialGap, int32_t smallestSpace,
+                                const EDTPageSpec* page, const structUserPrefs* prefs, int16_t save,
+                                int16_t* outCode) {
+  const SystemSource source = {read_load_gap, read_height, read_save_gap, systems};
+  return respace(&source, systems->first, systems->last, trialGap, smallestSpace, page, prefs, save, outCode);
 }

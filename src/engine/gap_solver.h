@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "engine/page_systems.h"
 #include "shell/user_prefs.h"
 #include "toolkit/page_layout.h"
 
@@ -27,5 +28,12 @@
 int16_t KVTR_RespaceStaffSystems(int16_t first, int16_t last, int16_t trialGap, int32_t smallestSpace,
                                  const EDTPageSpec* page, const structUserPrefs* prefs, int16_t save,
                                  int16_t* outCode);
+
+// The same over a page whose systems page->first..page->last have all been
+// read (page_systems.h): gaps and heights come from what was read, and saving
+// writes each held record back with its new gap. Reads nothing from the host.
+int16_t KVTR_RespacePageSystems(KVTR_PAGESYSTEMS* systems, int16_t trialGap, int32_t smallestSpace,
+                                const EDTPageSpec* page, const structUserPrefs* prefs, int16_t save,
+                                int16_t* outCode);
 
 #endif

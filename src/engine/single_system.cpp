@@ -5,8 +5,8 @@
 #include "engine/gap_access.h"
 #include "engine/page_results.h"
 #include "engine/page_scoping.h"
+#include "engine/page_systems.h"
 #include "engine/page_treatments.h"
-#include "engine/system_height.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ bool gap_for_option(int16_t option, int32_t space, int32_t height, int16_t extra
 
 }  // namespace
 
-int16_t KVTR_PlaceSingleSystem(const EDTPageSpec* page, const structUserPrefs* prefs) {
+int16_t KVTR_PlaceSingleSystem(FTX_LAYOUTRUN* run, const EDTPageSpec* page, const structUserPrefs* prefs) {
   if (prefs->singleSystems == kLeaveAlone) return kPageProcessed;
 
   int32_t space = FTX_Wrap32(int64_t{KVTR_UsablePageHeight(page)} - prefs->extraTopMargin -
@@ -41,7 +41,7 @@ int16_t KVTR_PlaceSingleSystem(const EDTPageSpec* page, const structUserPrefs* p
   // After this: space is the unscaled room between the extra margins.
 
   const int16_t system = page->firstSystem;
-  const int32_t height = _KVGEN_CalcStaffSystemHeight(system, 0);
+  const int32_t height = KVTR_SystemHeightInRun(run, system, nullptr);
   if (height == 0) return kSystemLoadFailed;
   if (space < height) return kPageMarginsTooWide;
 
@@ -50,7 +50,7 @@ int16_t KVTR_PlaceSingleSystem(const EDTPageSpec* page, const structUserPrefs* p
     return kUnknownSingleOption;
   }
 
-  int16_t oldGap = 0;
-  if (!LoadSysGapValue(system, &oldGap)) return kSystemLoadFailed;
-  return SaveSysGapValue(system, gap) ? kPageProcessed : kSystemSaveFailed;
+  KVTR_GAPRECORD held;
+  if (!KVTR_LoadGapRecord(system, &held)) return kSystemLoadFailed;
+  return KVTR_SaveGapRecord(system, &held, gap) ? kPageProcessed : kSystemSaveFailed;
 }

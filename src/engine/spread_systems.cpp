@@ -10,8 +10,8 @@
 #include "engine/gap_solver.h"
 #include "engine/page_results.h"
 #include "engine/page_scoping.h"
+#include "engine/page_systems.h"
 #include "engine/page_treatments.h"
-#include "engine/system_height.h"
 
 namespace {
 
@@ -25,22 +25,26 @@ struct FreeRoom {
   int32_t smallestSpace = kNoSpaceSeen;
 };
 
-// Takes the systems' on-page heights, and with includeGaps their existing
-// spaces, from the room between the extra margins. Returns a result code.
-int16_t measure_free_room(int16_t first, int16_t last, const EDTPageSpec* page, const structUserPrefs* prefs,
+// Reads the page's systems, in order, and takes their on-page heights, and
+// with includeGaps their existing spaces, from the room between the extra
+// margins. Returns a result code.
+int16_t measure_free_room(KVTR_PAGESYSTEMS* systems, const EDTPageSpec* page, const structUserPrefs* prefs,
                           FreeRoom* room) {
+  const int16_t first = systems->first;
+  const int16_t last = systems->last;
   room->remaining = FTX_Wrap32(int64_t{KVTR_UsablePageHeight(page)} - prefs->extraTopMargin -
                                 prefs->extraBottomMargin);
   int32_t existingSpace = 0;
   for (int32_t s = first; s <= last; ++s) {
     const int16_t system = static_cast<int16_t>(s);
-    int16_t gap = 0;
-    if (!LoadSysGapValue(system, &gap)) return kSystemLoadFailed;
+    if (!KVTR_ReadPageSystem(systems, system)) return kSystemLoadFailed;
+    const KVTR_PAGESYSTEM* read = KVTR_PageSystem(systems, system);
+    const int16_t gap = KVTR_GapOf(&read->held);
     if (s > first && prefs->includeGaps != 0) {
       existingSpace = FTX_Wrap32(int64_t{existingSpace} - gap);
       if (-int32_t{gap} < room->smallestSpace) room->smallestSpace = -int32_t{gap};
     }
-    room->remaining = FTX_Wrap32(int64_t{room->remaining} - _KVGEN_CalcStaffSystemHeight(system, 1));
+    room->remaining = FTX_Wrap32(int64_t{room->remaining} - KVTR_ScaleToPage(read->height, page));
   }
   room->remaining = FTX_Wrap32(int64_t{room->remaining} - existingSpace);
   if (room->smallestSpace == kNoSpaceSeen) room->smallestSpace = 0;
@@ -50,23 +54,21 @@ int16_t measure_free_room(int16_t first, int16_t last, const EDTPageSpec* page, 
 // With keepTopmostStill the topmost system's own placement stands in for the
 // extra top margin: its on-page space is given back to the room, and so is
 // the extra top margin.
-int16_t give_back_kept_topmost(int16_t first, const EDTPageSpec* page, const structUserPrefs* prefs,
-                               FreeRoom* room) {
-  int16_t keptGap = 0;
-  if (!LoadSysGapValue(first, &keptGap)) return kSystemLoadFailed;
+void give_back_kept_topmost(const KVTR_PAGESYSTEMS* systems, const EDTPageSpec* page, const structUserPrefs* prefs,
+                            FreeRoom* room) {
+  const int16_t keptGap = KVTR_GapOf(&KVTR_PageSystem(systems, systems->first)->held);
   const int32_t onPage = KVTR_ScaleToPage(keptGap, page);
   room->remaining = FTX_Wrap32(int64_t{room->remaining} + onPage + prefs->extraTopMargin);
-  return kPageProcessed;
 }
 
 // Tries trial gaps from `trialGap` on, one unscaled EVPU less space each time,
 // until the run fits. Stops with kSystemsDoNotFit once even the largest 16-bit
 // gap does not fit; nothing has been written then.
-int16_t search_fitting_gap(int16_t first, int16_t last, int32_t smallestSpace, const EDTPageSpec* page,
+int16_t search_fitting_gap(KVTR_PAGESYSTEMS* systems, int32_t smallestSpace, const EDTPageSpec* page,
                            const structUserPrefs* prefs, int16_t* trialGap) {
   for (;;) {
     int16_t code = 0;
-    if (KVTR_RespaceStaffSystems(first, last, *trialGap, smallestSpace, page, prefs, 0, &code) != 0) {
+    if (KVTR_RespacePageSystems(systems, *trialGap, smallestSpace, page, prefs, 0, &code) != 0) {
       return kPageProcessed;
     }
     if (code != 0) return code;
@@ -75,29 +77,39 @@ int16_t search_fitting_gap(int16_t first, int16_t last, int32_t smallestSpace, c
   }
 }
 
-}  // namespace
-
-int16_t KVTR_SpreadSystems(int16_t first, int16_t last, int16_t count, const EDTPageSpec* page,
-                           const structUserPrefs* prefs) {
+int16_t spread_read_systems(KVTR_PAGESYSTEMS* systems, int16_t count, const EDTPageSpec* page,
+                            const structUserPrefs* prefs) {
   FreeRoom room;
-  int16_t code = measure_free_room(first, last, page, prefs, &room);
+  int16_t code = measure_free_room(systems, page, prefs, &room);
   if (code != kPageProcessed) return code;
-  if (prefs->keepTopmostStill != 0) {
-    code = give_back_kept_topmost(first, page, prefs, &room);
-    if (code != kPageProcessed) return code;
-  }
+  // After this: every system of the page is read; nothing more is read from
+  // the host for this page.
+  if (prefs->keepTopmostStill != 0) give_back_kept_topmost(systems, page, prefs, &room);
   if (!KVTR_AccountForPageScoping(&room.remaining, page)) return kPageScalingInvalid;
   // After this: room.remaining is the unscaled space to share out between the
   // count - 1 spaces that separate the systems.
 
   int16_t trialGap = KVTR_Cut16(-(int64_t{room.remaining} / (int64_t{count} - 1)));
-  code = search_fitting_gap(first, last, room.smallestSpace, page, prefs, &trialGap);
+  code = search_fitting_gap(systems, room.smallestSpace, page, prefs, &trialGap);
   if (code != kPageProcessed) return code;
   // After this: trialGap is the first gap, from the even share on, that fits.
 
   int16_t storeCode = 0;
-  if (KVTR_RespaceStaffSystems(first, last, trialGap, room.smallestSpace, page, prefs, 1, &storeCode) != 0) {
+  if (KVTR_RespacePageSystems(systems, trialGap, room.smallestSpace, page, prefs, 1, &storeCode) != 0) {
     return kPageProcessed;
   }
   return storeCode;
+}
+
+}  // namespace
+
+// Memory for the page's systems that cannot be had is reported like a system
+// that cannot be read: the page is left as it was.
+int16_t KVTR_SpreadSystems(FTX_LAYOUTRUN* run, int16_t first, int16_t last, int16_t count, const EDTPageSpec* page,
+                           const structUserPrefs* prefs) {
+  KVTR_PAGESYSTEMS systems;
+  if (!KVTR_OpenPageSystems(&systems, run, first, last)) return kSystemLoadFailed;
+  const int16_t code = spread_read_systems(&systems, count, page, prefs);
+  KVTR_ClosePageSystems(&systems);
+  return code;
 }

@@ -10,6 +10,7 @@
 #include "toolkit/instrument_lists.h"
 #include "toolkit/item_counting.h"
 #include "toolkit/keyed_records.h"
+#include "toolkit/layout_run.h"
 #include "toolkit/page_layout.h"
 #include "toolkit/staff_system_records.h"
 #include "toolkit/system_metrics.h"
@@ -24,21 +25,9 @@ constexpr uint16_t kMeasureFlagBit = 0x0800;
 
 int16_t flag_of(uint16_t flags, uint16_t bit) { return (flags & bit) != 0 ? 1 : 0; }
 
-// The page that holds `system`: the first page with systems whose last system is
-// at least `system`. On success the page fields are filled.
-int16_t fill_page_fields(int16_t system, FTX_LAYOUTINFO* info) {
-  int16_t first = 0;
-  int16_t last = 0;
-  int32_t page = 1;
-  for (;; ++page) {
-    if (page > kFtxLastItemNumber) return kFtxSystemPageNotFound;
-    if (FTX_SystemRangeOnPage(static_cast<int16_t>(page), &first, &last) != kFtxOk) return kFtxSystemPageNotFound;
-    if ((first != 0 || last != 0) && last >= system) break;
-  }
-  EDTPageSpec pageRecord;
-  if (!FTX_LoadPageSpec(static_cast<int16_t>(page), &pageRecord)) return kFtxSystemPageNotFound;
-
-  info->pageNumber = static_cast<int16_t>(page);
+void fill_page_record_fields(int16_t page, const EDTPageSpec& pageRecord, int16_t first, int16_t last,
+                             FTX_LAYOUTINFO* info) {
+  info->pageNumber = page;
   info->pageWidth = pageRecord.pageWidth;
   info->pageHeight = pageRecord.pageHeight;
   info->pagePercent = pageRecord.pagePercent;
@@ -52,6 +41,30 @@ int16_t fill_page_fields(int16_t system, FTX_LAYOUTINFO* info) {
   info->firstSystemOnPage = first;
   info->systemsOnPage = static_cast<int16_t>(last - first + 1);
   info->lastSystemOnPage = last;
+}
+
+// The page that holds `system`: the first page with systems whose last system is
+// at least `system`. Within a run, a system of the page whose range the run
+// knows is on that page: on a host whose pages hold ascending runs of systems
+// no earlier page can end at or after it, so the walk from page 1 is skipped.
+// On success the page fields are filled.
+int16_t fill_page_fields(FTX_LAYOUTRUN* run, int16_t system, FTX_LAYOUTINFO* info) {
+  if (run != nullptr && run->rangePage != 0 && run->rangeFirst != 0 && system >= run->rangeFirst &&
+      system <= run->rangeLast) {
+    fill_page_record_fields(run->rangePage, run->rangeRecord, run->rangeFirst, run->rangeLast, info);
+    return kFtxOk;
+  }
+  int16_t first = 0;
+  int16_t last = 0;
+  int32_t page = 1;
+  for (;; ++page) {
+    if (page > kFtxLastItemNumber) return kFtxSystemPageNotFound;
+    if (FTX_SystemRangeOnPage(static_cast<int16_t>(page), &first, &last) != kFtxOk) return kFtxSystemPageNotFound;
+    if ((first != 0 || last != 0) && last >= system) break;
+  }
+  EDTPageSpec pageRecord;
+  if (!FTX_LoadPageSpec(static_cast<int16_t>(page), &pageRecord)) return kFtxSystemPageNotFound;
+  fill_page_record_fields(static_cast<int16_t>(page), pageRecord, first, last, info);
   return kFtxOk;
 }
 
@@ -70,23 +83,16 @@ void fill_system_fields(const EDTStaffSystemRecord* record, FTX_LAYOUTINFO* info
   info->measureCount = static_cast<int16_t>(record->sysNextMeasure - record->sysFirstMeasure);
 }
 
-int16_t instrument_list_of(int16_t system, const FTX_LAYOUTINFO* info) {
-  if (info->systemHasOwnStaffList == 1) return FTX_GetInstrumentList(kFtxSystemList, system);
-  return FTX_GetInstrumentList(FTX_ExtractedPartIsUsed() ? kFtxExtractedPartList : kFtxScoreList, 0);
-}
-
-// The top staff's offset below the system's top, from the list's first record:
-// its negated position, or when that is 0 its negated word at offset 2,
-// truncated to 16 bits.
-bool top_staff_offset(int16_t list, int32_t* offset) {
-  EDTInstrumentListRecord record;
-  if (!FTX_LoadOther(kTagInstrumentList, static_cast<uint16_t>(list), 0, &record, kFtxInstrumentListSize,
-                     kFxInterfaceVersion)) {
-    return false;
+// A list the run already found needs no probe; a missing one is asked about
+// (and its alert shown) every time.
+int16_t instrument_list_of(FTX_LAYOUTRUN* run, int16_t system, const FTX_LAYOUTINFO* info) {
+  if (info->systemHasOwnStaffList == 1) {
+    return FTX_RunKnowsList(run, system) ? system : FTX_GetInstrumentList(kFtxSystemList, system);
   }
-  const int64_t t = record.staffPosition != 0 ? -int64_t{record.staffPosition} : -int64_t{record.word2};
-  *offset = static_cast<int16_t>(static_cast<uint16_t>(t));
-  return true;
+  const bool extracted = FTX_RunExtractedPartIsUsed(run);
+  const int16_t list = extracted ? -8 : 0;
+  if (FTX_RunKnowsList(run, list)) return list;
+  return FTX_GetInstrumentList(extracted ? kFtxExtractedPartList : kFtxScoreList, 0);
 }
 
 bool load_first_measure_flag(int16_t measure, int16_t* flag) {
@@ -108,29 +114,33 @@ void fill_system_width(FTX_LAYOUTINFO* info) {
   if (info->systemWidthUnscaled == 0) info->systemWidth = FTX_Wrap32(int64_t{info->systemPercent} * info->systemWidth) / 100;
 }
 
-}  // namespace
-
-int16_t FTX_GetLayoutInfo(int16_t system, FTX_LAYOUTINFO* info, bool withPage) {
+// The summary, with the page fields when withPage; `run` and `loaded` may be
+// null (see FTX_RunGetLayoutInfo).
+int16_t layout_info(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecord* loaded, FTX_LAYOUTINFO* info,
+                    bool withPage) {
   if (info == nullptr) return kFtxNullPointer;
   if (info->structSize != kLayoutInfoSize) return kFtxBadRecordSize;
-  if (system < 0 || system > FTX_CountItems(kFtxCountStaffSystems)) return kFtxSystemOutOfRange;
+  if (system < 0 || system > FTX_RunCountSystems(run)) return kFtxSystemOutOfRange;
   if (withPage) {
-    const int16_t pageResult = fill_page_fields(system, info);
+    const int16_t pageResult = fill_page_fields(run, system, info);
     if (pageResult != kFtxOk) return pageResult;
   } else {
     std::memset(info, 0, sizeof *info);
   }
 
   EDTStaffSystemRecord record;
-  if (!FTX_LoadStaffSystemSpec(system, &record, kFtxStaffSystemSize, kFtxCurrentLayoutVersion)) {
+  if (loaded != nullptr) {
+    record = *loaded;
+  } else if (!FTX_LoadStaffSystemSpec(system, &record, kFtxStaffSystemSize, kFtxCurrentLayoutVersion)) {
     return kFtxSystemRecordMissing;
   }
   fill_system_fields(&record, info);
-  info->instrumentList = instrument_list_of(system, info);
-  info->visibleInstrumentCount = FTX_CountInstruments(info->instrumentList, 0);
+  info->instrumentList = instrument_list_of(run, system, info);
+  FTX_LISTSUMMARY scratch;
+  const FTX_LISTSUMMARY* list = FTX_RunListSummary(run, info->instrumentList, &scratch);
+  info->visibleInstrumentCount = list->visibleCount;
 
-  int32_t topStaffOffset = 0;
-  if (!top_staff_offset(info->instrumentList, &topStaffOffset)) return kFtxStaffListMissing;
+  if (list->topLoaded == 0) return kFtxStaffListMissing;
   const int32_t hostYear = FTX_FinaleVersion();
   info->firstMeasureFlag = 0;
   if (hostYear > 2000 && !load_first_measure_flag(info->firstMeasure, &info->firstMeasureFlag)) {
@@ -142,13 +152,23 @@ int16_t FTX_GetLayoutInfo(int16_t system, FTX_LAYOUTINFO* info, bool withPage) {
     info->firstVisibleInstrument = info->lastVisibleInstrument = 0;
     return kFtxOk;
   }
-  FTX_STAFFSPAN span;
-  const int16_t spanResult = FTX_ScanStaffSpan(info->instrumentList, &span);
-  if (spanResult != kFtxOk) return spanResult;
+  if (list->spanResult != kFtxOk) return list->spanResult;
+  const FTX_STAFFSPAN& span = list->span;
   info->staffSpan = FTX_Wrap32(int64_t{span.highest} - span.lowest);
-  FTX_ApplySystemHeight(info, topStaffOffset, record.sysStaffHeight, hostYear);
+  FTX_ApplySystemHeight(info, list->topStaffOffset, record.sysStaffHeight, hostYear);
   info->firstVisibleInstrument = span.first;
   info->lastVisibleInstrument = span.last;
   if (withPage) fill_system_width(info);
   return kFtxOk;
+}
+
+}  // namespace
+
+int16_t FTX_GetLayoutInfo(int16_t system, FTX_LAYOUTINFO* info, bool withPage) {
+  return layout_info(nullptr, system, nullptr, info, withPage);
+}
+
+int16_t FTX_RunGetLayoutInfo(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecord* record,
+                             FTX_LAYOUTINFO* info) {
+  return layout_info(run, system, record, info, true);
 }

@@ -6,34 +6,35 @@
 #include "shell/toolkit_globals.h"
 #include "toolkit/item_counting.h"
 #include "toolkit/keyed_records.h"
+#include "toolkit/layout_run.h"
 #include "toolkit/page_layout.h"
 
 namespace {
 
-void lay_out_from(int32_t page) {
+// A layout update makes whatever the run kept stale.
+void lay_out_from(FTX_LAYOUTRUN* run, int32_t page) {
   FX_UpdateLayout(static_cast<int16_t>(page), 0, kFxInterfaceVersion);
+  if (run != nullptr) FTX_BeginLayoutRun(run);
 }
 
 // The first system of `page`, laid out from `layoutFrom` on when the host has
 // not laid it out yet; false when its record cannot be loaded.
-bool first_system_of(int32_t page, int32_t layoutFrom, int16_t* firstSystem) {
+bool first_system_of(FTX_LAYOUTRUN* run, int32_t page, int32_t layoutFrom, int16_t* firstSystem) {
   if (page > kFtxLastItemNumber) return false;
   EDTPageSpec pageRecord;
-  if (!FTX_LoadPageSpec(static_cast<int16_t>(page), &pageRecord)) return false;
+  if (!FTX_RunLoadPageSpec(run, static_cast<int16_t>(page), &pageRecord)) return false;
   if (pageRecord.firstSystem == kFtxFirstSystemNotLaidOut) {
-    lay_out_from(layoutFrom);
-    if (!FTX_LoadPageSpec(static_cast<int16_t>(page), &pageRecord)) return false;
+    lay_out_from(run, layoutFrom);
+    if (!FTX_RunLoadPageSpec(run, static_cast<int16_t>(page), &pageRecord)) return false;
   }
   *firstSystem = pageRecord.firstSystem;
   return true;
 }
 
-}  // namespace
-
-int16_t FTX_SystemRangeOnPage(int16_t page, int16_t* pFirstSystem, int16_t* pLastSystem) {
+int16_t system_range(FTX_LAYOUTRUN* run, int16_t page, int16_t* pFirstSystem, int16_t* pLastSystem) {
   if (pFirstSystem == nullptr || pLastSystem == nullptr) return kFtxNullPointer;
   int16_t first = 0;
-  if (!first_system_of(page, page, &first)) return kFtxPageRecordMissing;
+  if (!first_system_of(run, page, page, &first)) return kFtxPageRecordMissing;
   if (first == kFtxFirstSystemNone) {
     *pFirstSystem = 0;
     *pLastSystem = 0;
@@ -44,9 +45,9 @@ int16_t FTX_SystemRangeOnPage(int16_t page, int16_t* pFirstSystem, int16_t* pLas
   // Every later layout update starts at the page after the requested one.
   for (int32_t next = int32_t{page} + 1;; ++next) {
     int16_t nextFirst = 0;
-    if (!first_system_of(next, int32_t{page} + 1, &nextFirst)) {
+    if (!first_system_of(run, next, int32_t{page} + 1, &nextFirst)) {
       *pFirstSystem = first;
-      *pLastSystem = FTX_CountItems(kFtxCountStaffSystems);
+      *pLastSystem = FTX_RunCountSystems(run);
       return kFtxOk;
     }
     if (nextFirst == kFtxFirstSystemNone) continue;
@@ -55,4 +56,25 @@ int16_t FTX_SystemRangeOnPage(int16_t page, int16_t* pFirstSystem, int16_t* pLas
     *pLastSystem = static_cast<int16_t>(nextFirst - 1);
     return kFtxOk;
   }
+}
+
+}  // namespace
+
+int16_t FTX_SystemRangeOnPage(int16_t page, int16_t* pFirstSystem, int16_t* pLastSystem) {
+  return system_range(nullptr, page, pFirstSystem, pLastSystem);
+}
+
+int16_t FTX_RunSystemRangeOnPage(FTX_LAYOUTRUN* run, int16_t page, int16_t* pFirstSystem, int16_t* pLastSystem) {
+  EDTPageSpec pageRecord;
+  // The page's own record, read before the walk moves the run's held load on.
+  const bool loaded = FTX_RunLoadPageSpec(run, page, &pageRecord);
+  const int32_t generation = run->generation;
+  const int16_t result = system_range(run, page, pFirstSystem, pLastSystem);
+  if (result == kFtxOk && loaded && generation == run->generation) {
+    run->rangePage = page;
+    run->rangeFirst = *pFirstSystem;
+    run->rangeLast = *pLastSystem;
+    run->rangeRecord = pageRecord;
+  }
+  return result;
 }

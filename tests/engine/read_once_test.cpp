@@ -1,0 +1,71 @@
+// What a respacing run reads from the host, counted in the call log: each
+// system once per page search however many trial gaps it takes, each page
+// record read afresh by the driver and once more by the walk of the page
+// before, and a system's page found without walking the pages before it.
+#include "engine/engine_fixture.h"
+
+namespace {
+
+int loads_of(const sim::Host& host, uint32_t tag, int16_t first) {
+  int loads = 0;
+  for (const sim::CallRecord& call : host.log().trace_of("FX_LoadEData"))
+    if (call.tag == tag && call.key_first == first) ++loads;
+  return loads;
+}
+
+class ReadOnce : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    host.log().set_tracing(true);
+  }
+};
+
+TEST_F(ReadOnce, EachSystemIsReadOncePerPageSearchWhateverTheTrialGaps) {
+  // The worked example: the search tries -1450, -1449 and -1448.
+  add_page(9000);
+  for (int i = 0; i < 3; ++i) add_system(1, 2000);
+  prefs.extraTopMargin = 100;
+  run(1, 1);
+  ASSERT_EQ(gaps(1, 3), (std::vector<int16_t>{-100, -1448, -1448}));
+  for (int16_t s = 1; s <= 3; ++s) {
+    EXPECT_EQ(loads_of(host, kTagStaffSystemCurrent, s), 1) << "system " << s;
+  }
+  EXPECT_EQ(loads_of(host, kTagMeasure, 1), 3);  // every system's first measure is measure 1 here
+}
+
+TEST_F(ReadOnce, EachPageRecordIsReadOnceByTheDriverOnceByTheWalkAndNoSystemWalksEarlierPages) {
+  for (int p = 1; p <= 4; ++p) {
+    add_page(9000);
+    add_system(int16_t(p), 2000);
+    add_system(int16_t(p), 2000);
+  }
+  run(1, 4);
+  EXPECT_EQ(loads_of(host, kTagPageSpec, 1), 1);
+  for (int16_t p = 2; p <= 4; ++p) EXPECT_EQ(loads_of(host, kTagPageSpec, p), 2) << "page " << p;
+
+  host.log().clear();
+  run(4, 4);
+  // Page 4 and the walk past the last page only: pages 1 to 3 are not read.
+  for (int16_t p = 1; p <= 3; ++p) EXPECT_EQ(loads_of(host, kTagPageSpec, p), 0) << "page " << p;
+  EXPECT_EQ(loads_of(host, kTagPageSpec, 4), 1);
+}
+
+TEST_F(ReadOnce, AMissingStaffListIsStillReportedOnEveryPage) {
+  for (int p = 1; p <= 2; ++p) {
+    add_page(9000);
+    for (int i = 0; i < 2; ++i) {
+      sim::StaffSystem system;
+      system.page = int16_t(p);
+      system.flags = 0x4000;  // a list of its own, which the host does not have
+      host.add_system(system);
+    }
+  }
+  run(1, 2);
+  EXPECT_EQ(host.alerts(), (std::vector<std::string>{"pFTX_GetInstrumentList: list #1 does not exist",
+                                                     "pFTX_GetInstrumentList: list #2 does not exist",
+                                                     "pFTX_GetInstrumentList: list #3 does not exist",
+                                                     "pFTX_GetInstrumentList: list #4 does not exist"}));
+}
+
+}  // namespace
