@@ -32,3 +32,20 @@ if(KV_CONFORMANCE_SOURCES AND EXISTS /usr/src/googletest/CMakeLists.txt)
   target_link_libraries(kv_conformance_tests PRIVATE kv_plugin gtest gtest_main)
   target_link_options(kv_conformance_tests PRIVATE -static -static-libgcc -static-libstdc++)
 endif()
+
+# Under Wine: the 64-bit build runs its Windows programs with wine64 on a
+# virtual display, in a Wine prefix of the build tree's own (the fixture
+# creates it once; tests/wine/wine_run.sh bounds every wait).
+find_program(KV_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+find_program(KV_WINE64 NAMES wine64)
+find_program(KV_XVFB_RUN xvfb-run)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND KV_WINE64 AND KV_XVFB_RUN)
+  enable_testing()
+  set(KV_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/wine/wine_run.sh ${CMAKE_BINARY_DIR}/wine/prefix)
+  add_test(NAME wine_prefix COMMAND ${KV_WINE_RUN} --create)
+  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
+  if(TARGET kv_conformance_tests)
+    add_test(NAME conformance COMMAND ${KV_WINE_RUN} $<TARGET_FILE:kv_conformance_tests> --gtest_brief=1)
+    set_tests_properties(conformance PROPERTIES FIXTURES_REQUIRED wine)
+  endif()
+endif()
