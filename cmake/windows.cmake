@@ -49,3 +49,44 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND KV_WINE64 AND KV_XVFB_RUN)
     set_tests_properties(conformance PROPERTIES FIXTURES_REQUIRED wine)
   endif()
 endif()
+
+# FINALE.EXE (64-bit only): the simulated host's own sources built for Windows.
+# A file in sim/host/windows/ replaces the file of the same name in sim/host/
+# (the stand-in's module table and window tree give way to the real loader
+# and real windows); everything else is shared with the native build.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND EXISTS /usr/include/nlohmann/json.hpp)
+  kv_sources(KV_WIN_SIM_SOURCES sim/score sim/host sim/ui)
+  file(GLOB KV_WIN_SIM_REPLACEMENTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/host/windows/*.cpp)
+  foreach(replacement IN LISTS KV_WIN_SIM_REPLACEMENTS)
+    get_filename_component(replaced ${replacement} NAME)
+    list(REMOVE_ITEM KV_WIN_SIM_SOURCES ${CMAKE_SOURCE_DIR}/sim/host/${replaced})
+  endforeach()
+  add_library(kv_sim_windows STATIC ${KV_WIN_SIM_SOURCES} ${KV_WIN_SIM_REPLACEMENTS})
+  # nlohmann-json is header-only: the Debian package's headers serve mingw too.
+  add_library(kv_nlohmann_json INTERFACE)
+  target_include_directories(kv_nlohmann_json SYSTEM INTERFACE ${CMAKE_BINARY_DIR}/nlohmann-include)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/nlohmann-include)
+  file(CREATE_LINK /usr/include/nlohmann ${CMAKE_BINARY_DIR}/nlohmann-include/nlohmann SYMBOLIC)
+  target_include_directories(kv_sim_windows PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(kv_sim_windows PUBLIC kv_nlohmann_json)
+
+  set(KV_HOST_EXPORTS_DEF ${CMAKE_BINARY_DIR}/generated/finale_exports.def)
+  add_custom_command(OUTPUT ${KV_HOST_EXPORTS_DEF}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+    COMMAND ${CMAKE_COMMAND} -DTABLE=${CMAKE_SOURCE_DIR}/src/host/fx_entry_table.h
+            -DOUT=${KV_HOST_EXPORTS_DEF} -P ${CMAKE_SOURCE_DIR}/cmake/host_exports_def.cmake
+    DEPENDS ${CMAKE_SOURCE_DIR}/src/host/fx_entry_table.h ${CMAKE_SOURCE_DIR}/cmake/host_exports_def.cmake
+    COMMENT "Listing the host functions FINALE.EXE exports")
+  file(GLOB KV_FINALE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/finale/*.cpp)
+  add_executable(finale ${KV_FINALE_SOURCES} ${KV_HOST_EXPORTS_DEF})
+  target_link_libraries(finale PRIVATE kv_sim_windows)
+  # The linker takes the .def as an input of the executable's link.
+  target_link_options(finale PRIVATE -static -static-libgcc -static-libstdc++ ${KV_HOST_EXPORTS_DEF})
+  set_target_properties(finale PROPERTIES OUTPUT_NAME FINALE SUFFIX .EXE
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/host)
+  if(KV_WINE64 AND KV_XVFB_RUN)
+    add_test(NAME finale_self_check COMMAND ${KV_WINE_RUN} $<TARGET_FILE:finale> --self-check
+      --score ${CMAKE_SOURCE_DIR}/examples/piano.json)
+    set_tests_properties(finale_self_check PROPERTIES FIXTURES_REQUIRED wine)
+  endif()
+endif()
