@@ -55,15 +55,20 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND KV_WINE64 AND KV_XVFB_RUN)
 endif()
 
 # FINALE.EXE (64-bit only): the simulated host's own sources built for Windows.
-# A file in sim/host/windows/ replaces the file of the same name in sim/host/
-# (the stand-in's module table and window tree give way to the real loader
-# and real windows); everything else is shared with the native build.
+# A file in sim/host/windows/ or sim/ui/windows/ replaces the file of the same
+# name one folder up (the stand-in's module table, window tree and control
+# panel give way to the real loader, real windows and real input); everything
+# else is shared with the native build.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND EXISTS /usr/include/nlohmann/json.hpp)
   kv_sources(KV_WIN_SIM_SOURCES sim/score sim/host sim/ui)
-  file(GLOB KV_WIN_SIM_REPLACEMENTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/host/windows/*.cpp)
-  foreach(replacement IN LISTS KV_WIN_SIM_REPLACEMENTS)
-    get_filename_component(replaced ${replacement} NAME)
-    list(REMOVE_ITEM KV_WIN_SIM_SOURCES ${CMAKE_SOURCE_DIR}/sim/host/${replaced})
+  set(KV_WIN_SIM_REPLACEMENTS)
+  foreach(dir IN ITEMS host ui)
+    file(GLOB replacements CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sim/${dir}/windows/*.cpp)
+    foreach(replacement IN LISTS replacements)
+      get_filename_component(replaced ${replacement} NAME)
+      list(REMOVE_ITEM KV_WIN_SIM_SOURCES ${CMAKE_SOURCE_DIR}/sim/${dir}/${replaced})
+    endforeach()
+    list(APPEND KV_WIN_SIM_REPLACEMENTS ${replacements})
   endforeach()
   add_library(kv_sim_windows STATIC ${KV_WIN_SIM_SOURCES} ${KV_WIN_SIM_REPLACEMENTS})
   # nlohmann-json is header-only: the Debian package's headers serve mingw too.
@@ -88,7 +93,26 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND EXISTS /usr/include/nlohmann/jso
   target_link_options(finale PRIVATE -static -static-libgcc -static-libstdc++ ${KV_HOST_EXPORTS_DEF})
   set_target_properties(finale PROPERTIES OUTPUT_NAME FINALE SUFFIX .EXE
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/host)
+  # The end-to-end suite is a FINALE.EXE of its own (the plug-in binds the
+  # host's functions in the module of that name), with the DLL beside it.
+  file(GLOB KV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+  if(KV_E2E_SOURCES AND TARGET gtest)
+    add_executable(finale_e2e ${KV_E2E_SOURCES} ${CMAKE_SOURCE_DIR}/sim/finale/message_box_catcher.cpp
+      ${KV_HOST_EXPORTS_DEF})
+    target_include_directories(finale_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(finale_e2e PRIVATE kv_sim_windows gtest gtest_main)
+    target_link_options(finale_e2e PRIVATE -static -static-libgcc -static-libstdc++ ${KV_HOST_EXPORTS_DEF})
+    set_target_properties(finale_e2e PROPERTIES OUTPUT_NAME FINALE SUFFIX .EXE
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e)
+    add_custom_command(TARGET finale_e2e POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:kvdunvaro> ${CMAKE_BINARY_DIR}/e2e/)
+    add_dependencies(finale_e2e kvdunvaro)
+  endif()
   if(KV_WINE64 AND KV_XVFB_RUN)
+    if(TARGET finale_e2e)
+      add_test(NAME e2e COMMAND ${KV_WINE_RUN} $<TARGET_FILE:finale_e2e> --gtest_brief=1)
+      set_tests_properties(e2e PROPERTIES FIXTURES_REQUIRED wine)
+    endif()
     add_test(NAME finale_self_check COMMAND ${KV_WINE_RUN} $<TARGET_FILE:finale> --self-check
       --score ${CMAKE_SOURCE_DIR}/examples/piano.json)
     set_tests_properties(finale_self_check PROPERTIES FIXTURES_REQUIRED wine)
