@@ -13,10 +13,13 @@
 #include "host/host_abi.h"
 #include "platform/win32.h"
 
+// C names, so that FINALE.EXE's .def can export them under the host's names.
+extern "C" {
 #define FX_ENTRY(name, result, missing, answer, written, ...) \
   FxWord FXAPI sim_##name(FX_NAMED_PARAMS(FX_HOST_TYPE_, __VA_ARGS__));
 #include "host/fx_entry_table.h"
 #undef FX_ENTRY
+}
 
 namespace sim {
 

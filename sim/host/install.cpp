@@ -1,6 +1,5 @@
-// Which host the exports serve, and the module that makes them visible to the
-// plug-in's binding code (GetModuleHandleA + GetProcAddress).
-#include <chrono>
+// Installing a host natively: the stand-in's module table plays the loader, so
+// the host's exports are registered under the module name the plug-in looks for.
 #include <vector>
 
 #include "platform/posix/testing.h"
@@ -9,11 +8,6 @@
 #include "sim/host/sim_host.h"
 
 namespace sim {
-namespace {
-
-Host* current_host = nullptr;
-
-}  // namespace
 
 void install(Host& host, const InstallOptions& options) {
   std::vector<standin::ModuleExport> exports;
@@ -24,30 +18,8 @@ void install(Host& host, const InstallOptions& options) {
   // A module once registered stays: the plug-in keeps its handle for the life
   // of the process, as it may keep the executable's handle on Windows.
   standin::register_module(options.module_name.c_str(), exports.data(), exports.size());
-  current_host = &host;
+  detail::make_installed(host);
   host.windows();
 }
 
-Host* installed_host() { return current_host; }
-
-namespace detail {
-
-FxWord dispatch(int index, const Args& args) {
-  if (current_host == nullptr) return 0;
-  Host& host = *current_host;
-  const bool timing = host.log().timing();
-  const auto start = timing ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
-  const size_t traced = host.log().begin(export_table()[index].name, args);
-  const FxWord result = host.answer(index, args);
-  host.log().finish(traced, result);
-  if (host.call_observer()) host.call_observer()(export_table()[index].name, args, result);
-  if (timing) host.log().add_host_seconds(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  return result;
-}
-
-void forget_host(const Host* host) {
-  if (current_host == host) current_host = nullptr;
-}
-
-}  // namespace detail
 }  // namespace sim

@@ -33,10 +33,10 @@ const CharCase kCases[] = {
     {0x9E, true, true, false, true, 0x8E, 0x9E},
     {0x9F, true, true, true, false, 0x9F, 0xFF},     // Y diaeresis
     {0xA0, false, false, false, false, 0xA0, 0xA0},  // no-break space
-    {0xAA, true, true, false, false, 0xAA, 0xAA},    // feminine ordinal
+    {0xAA, true, true, false, true, 0xAA, 0xAA},     // feminine ordinal: lower case, no capital
     {0xB2, false, true, false, false, 0xB2, 0xB2},   // superscript two
     {0xB5, true, true, false, true, 0xB5, 0xB5},     // micro sign stays
-    {0xBA, true, true, false, false, 0xBA, 0xBA},    // masculine ordinal
+    {0xBA, true, true, false, true, 0xBA, 0xBA},     // masculine ordinal: lower case, no capital
     {0xC0, true, true, true, false, 0xC0, 0xE0},
     {0xC4, true, true, true, false, 0xC4, 0xE4},
     {0xD0, true, true, true, false, 0xD0, 0xF0},     // eth
@@ -98,7 +98,7 @@ TEST(Charset1252, EveryCapitalRoundTripsThroughLowerCase) {
     EXPECT_FALSE(IsCharUpperA(ch) && IsCharLowerA(ch)) << std::hex << code;
   }
   EXPECT_EQ(capitals, 26 + 4 + 30);
-  EXPECT_EQ(small, 26 + 4 + 30 + 3);
+  EXPECT_EQ(small, 26 + 4 + 30 + 3 + 2);  // f hook, micro sign, sharp s, the two ordinals
 }
 
 TEST(Charset1252, BufferFormsConvertExactlyTheGivenLength) {

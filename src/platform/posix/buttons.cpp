@@ -77,6 +77,29 @@ BOOL CALLBACK check_in_range(HWND hwnd, LPARAM lParam) {
   return TRUE;
 }
 
+// What a click does: focus, the automatic state change, BN_CLICKED. BM_CLICK
+// does this even on a disabled button (it is a message, not a person's click).
+void perform_click(HWND button) {
+  SetFocus(button);
+  Window* w = find(button);
+  if (w == nullptr) return;
+  switch (button_type(*w)) {
+    case BS_AUTOCHECKBOX:
+      set_check(w, w->check ? BST_UNCHECKED : BST_CHECKED);
+      break;
+    case BS_AUTO3STATE:
+      set_check(w, WPARAM((w->check + 1) % 3));
+      break;
+    case BS_AUTORADIOBUTTON:
+      set_check(w, BST_CHECKED);
+      for (HWND other : group_of(button)) set_check(find(other), BST_UNCHECKED);
+      break;
+    default:
+      break;
+  }
+  standin::detail::notify_parent(button, BN_CLICKED);
+}
+
 }  // namespace
 
 namespace standin::detail {
@@ -92,7 +115,7 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       set_check(w, wp);
       return 0;
     case BM_CLICK:
-      click_button(hwnd);
+      perform_click(hwnd);
       return 0;
     default:
       return DefWindowProcA(hwnd, msg, wp, lp);
@@ -121,24 +144,7 @@ namespace standin {
 void click_button(HWND button) {
   Window* w = find(button);
   if (w == nullptr || w->kind != detail::WindowKind::button || (w->style & WS_DISABLED)) return;
-  SetFocus(button);
-  w = find(button);
-  if (w == nullptr) return;
-  switch (button_type(*w)) {
-    case BS_AUTOCHECKBOX:
-      set_check(w, w->check ? BST_UNCHECKED : BST_CHECKED);
-      break;
-    case BS_AUTO3STATE:
-      set_check(w, WPARAM((w->check + 1) % 3));
-      break;
-    case BS_AUTORADIOBUTTON:
-      set_check(w, BST_CHECKED);
-      for (HWND other : group_of(button)) set_check(find(other), BST_UNCHECKED);
-      break;
-    default:
-      break;
-  }
-  detail::notify_parent(button, BN_CLICKED);
+  perform_click(button);
 }
 
 }  // namespace standin

@@ -4,13 +4,13 @@
 // upper case 0x8A (S caron), 0x8C (OE), 0x8E (Z caron), 0x9F (Y diaeresis),
 // 0xC0-0xDE without 0xD7 (the multiplication sign); lower case 0x83 (f hook),
 // 0x9A, 0x9C, 0x9E, 0xB5 (micro sign), 0xDF-0xFF without 0xF7 (the division
-// sign). 0xAA and 0xBA (the ordinal indicators) are letters of neither case.
+// sign), and 0xAA and 0xBA (the ordinal indicators), which have no capital.
 // Digits are 0-9 and the superscripts 0xB2, 0xB3, 0xB9.
 //
 // Case pairs differ by 0x20 in the accented block and map 0x8A/0x9A,
 // 0x8C/0x9C, 0x8E/0x9E and 0x9F/0xFF; the letters whose other case lies
-// outside the code page (sharp s 0xDF, micro sign 0xB5, f hook 0x83) stay as
-// they are.
+// outside the code page (sharp s 0xDF, micro sign 0xB5, f hook 0x83) and the
+// ordinal indicators stay as they are.
 #include <array>
 
 #include "platform/win32.h"
@@ -42,8 +42,7 @@ CharTable build_table() {
   pair_cases(&t, 0x8C, 0x9C);
   pair_cases(&t, 0x8E, 0x9E);
   pair_cases(&t, 0x9F, 0xFF);
-  for (int c : {0x83, 0xB5, 0xDF}) t.kind[size_t(c)] = kAlpha | kLower;
-  for (int c : {0xAA, 0xBA}) t.kind[size_t(c)] = kAlpha;
+  for (int c : {0x83, 0xAA, 0xB5, 0xBA, 0xDF}) t.kind[size_t(c)] = kAlpha | kLower;
   for (int c = '0'; c <= '9'; ++c) t.kind[size_t(c)] = kDigit;
   for (int c : {0xB2, 0xB3, 0xB9}) t.kind[size_t(c)] = kDigit;
   return t;

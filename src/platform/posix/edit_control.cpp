@@ -5,7 +5,10 @@
 // its current end; EM_GETSEL answers the lower end in the low word and the
 // higher in the high word, and also stores them through non-null wParam and
 // lParam pointers. WM_SETTEXT empties the selection and, on a single-line
-// edit, notifies the parent with EN_UPDATE and EN_CHANGE.
+// edit, notifies the parent with EN_UPDATE and EN_CHANGE. A typed character
+// (WM_CHAR) replaces the selection: with ES_NUMBER only digits are taken, and
+// nothing beyond the text limit; the parent hears EN_UPDATE and EN_CHANGE
+// only when the text changed. Control characters are not edited here.
 #include <algorithm>
 #include <cctype>
 
@@ -57,6 +60,29 @@ LRESULT set_text(HWND hwnd, LPARAM lp) {
   return TRUE;
 }
 
+// Replaces the selection with what the edit takes of `text`.
+void replace_selection(HWND hwnd, const char* text) {
+  Window* w = find(hwnd);
+  size_t low = std::min({w->sel_start, w->sel_end, UINT(w->text.size())});
+  size_t high = std::min(std::max(w->sel_start, w->sel_end), UINT(w->text.size()));
+  std::string typed;
+  for (const char* c = text; *c; ++c)
+    if (!(w->style & ES_NUMBER) || std::isdigit(static_cast<unsigned char>(*c))) typed += *c;
+  size_t room = w->limit - std::min<size_t>(w->limit, w->text.size() - (high - low));
+  if (typed.size() > room) typed.resize(room);
+  if (typed.empty() && low == high) return;
+  w->text.replace(low, high - low, typed);
+  w->sel_start = w->sel_end = UINT(low + typed.size());
+  standin::detail::notify_parent(hwnd, EN_UPDATE);
+  standin::detail::notify_parent(hwnd, EN_CHANGE);
+}
+
+LRESULT type_character(HWND hwnd, WPARAM wp) {
+  const char text[2] = {char(wp), '\0'};
+  if (static_cast<unsigned char>(text[0]) >= 0x20) replace_selection(hwnd, text);
+  return 0;
+}
+
 }  // namespace
 
 namespace standin::detail {
@@ -77,6 +103,8 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return LRESULT(w->limit);
     case WM_SETTEXT:
       return set_text(hwnd, lp);
+    case WM_CHAR:
+      return type_character(hwnd, wp);
     default:
       return DefWindowProcA(hwnd, msg, wp, lp);
   }
@@ -89,17 +117,7 @@ namespace standin {
 void type_text(HWND edit, const char* text) {
   Window* w = find(edit);
   if (w == nullptr || w->kind != detail::WindowKind::edit || text == nullptr) return;
-  size_t low = std::min({w->sel_start, w->sel_end, UINT(w->text.size())});
-  size_t high = std::min(std::max(w->sel_start, w->sel_end), UINT(w->text.size()));
-  std::string typed;
-  for (const char* c = text; *c; ++c)
-    if (!(w->style & ES_NUMBER) || std::isdigit(static_cast<unsigned char>(*c))) typed += *c;
-  size_t room = w->limit - std::min<size_t>(w->limit, w->text.size() - (high - low));
-  if (typed.size() > room) typed.resize(room);
-  w->text.replace(low, high - low, typed);
-  w->sel_start = w->sel_end = UINT(low + typed.size());
-  detail::notify_parent(edit, EN_UPDATE);
-  detail::notify_parent(edit, EN_CHANGE);
+  replace_selection(edit, text);
 }
 
 Selection edit_selection(HWND edit) {

@@ -72,11 +72,13 @@ int updown_position(HWND updown);
 // A click on an up-down arrow as Windows handles it: reads the buddy's number
 // (UDS_SETBUDDYINT), notifies the parent with UDN_DELTAPOS (a nonzero answer
 // cancels), moves the position within the range, writes the buddy's text,
-// then sends WM_VSCROLL (WM_HSCROLL for UDS_HORZ) to the parent.
+// then sends WM_VSCROLL (WM_HSCROLL for UDS_HORZ) to the parent, with
+// SB_THUMBPOSITION and the position, and on release with SB_ENDSCROLL.
 void press_updown_arrow(HWND updown, bool up);
 // A user click on a button (BM_CLICK): auto check boxes toggle, auto radio
 // buttons check themselves and clear the others of their group, and the
-// parent receives WM_COMMAND with BN_CLICKED. Disabled buttons ignore it.
+// parent receives WM_COMMAND with BN_CLICKED. Disabled buttons ignore it
+// (BM_CLICK, a message rather than a person, clicks them all the same).
 void click_button(HWND button);
 // Types into an edit as a user would: replaces the selection with the text
 // (digits only for ES_NUMBER), cut to the text limit, and notifies the parent

@@ -4,7 +4,11 @@
 // the up arrow of an untouched control counts down. A position outside the
 // range is clamped. With UDS_SETBUDDYINT the control writes its position into
 // its buddy (with thousands separators unless UDS_NOTHOUSANDS) and reads the
-// buddy's number back before it moves.
+// buddy's number back before it moves. A mouse press on an arrow
+// (WM_LBUTTONDOWN, the upper half is the up arrow of a vertical control) moves
+// one step as press_updown_arrow describes, after handing the focus to an
+// edit buddy; its release (WM_LBUTTONUP) sends
+// the parent WM_VSCROLL (WM_HSCROLL) with SB_ENDSCROLL.
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -68,6 +72,64 @@ LRESULT set_position(HWND hwnd, int value) {
   return previous;
 }
 
+// One step of an arrow: UDN_DELTAPOS to the parent, the move unless the
+// parent cancels, then the scroll message with the position.
+void step(HWND updown, bool up) {
+  read_buddy(updown);
+  Window* w = find(updown);
+  int delta = (up ? 1 : -1) * (w->ud_highest < w->ud_lowest ? -1 : 1);
+  NMUPDOWN note{};
+  note.hdr.hwndFrom = updown;
+  note.hdr.idFrom = UINT_PTR(w->id);
+  note.hdr.code = UDN_DELTAPOS;
+  note.iPos = w->ud_pos;
+  note.iDelta = delta;
+  HWND parent = w->parent;
+  bool cancelled =
+      SendMessageA(parent, WM_NOTIFY, WPARAM(w->id), reinterpret_cast<LPARAM>(&note)) != 0;
+  w = find(updown);
+  if (w == nullptr) return;
+  if (!cancelled) {
+    int moved = clamp_to_range(*w, w->ud_pos + note.iDelta);
+    if (moved != w->ud_pos) {
+      w->ud_pos = moved;
+      write_buddy(updown);
+    }
+  }
+  w = find(updown);
+  if (w == nullptr) return;
+  UINT scroll = (w->style & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL;
+  SendMessageA(parent, scroll, MAKEWPARAM(SB_THUMBPOSITION, w->ud_pos),
+               reinterpret_cast<LPARAM>(updown));
+}
+
+void end_scroll(HWND updown) {
+  Window* w = find(updown);
+  if (w == nullptr) return;
+  UINT scroll = (w->style & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL;
+  SendMessageA(w->parent, scroll, MAKEWPARAM(SB_ENDSCROLL, w->ud_pos), reinterpret_cast<LPARAM>(updown));
+}
+
+bool on_upper_arrow(const Window& w, LPARAM lp) {
+  if (w.style & UDS_HORZ) return SHORT(LOWORD(lp)) >= (w.rect.right - w.rect.left) / 2;
+  return SHORT(HIWORD(lp)) < (w.rect.bottom - w.rect.top) / 2;
+}
+
+LRESULT mouse(HWND hwnd, Window* w, UINT msg, LPARAM lp) {
+  if (msg == WM_LBUTTONDOWN) {
+    if (w->ud_pressed || (w->style & WS_DISABLED)) return 0;
+    w->ud_pressed = true;
+    bool up = on_upper_arrow(*w, lp);
+    Window* buddy = find(w->buddy);
+    if (buddy != nullptr && buddy->kind == standin::detail::WindowKind::edit) SetFocus(w->buddy);
+    step(hwnd, up);
+  } else if (w->ud_pressed) {
+    w->ud_pressed = false;
+    end_scroll(hwnd);
+  }
+  return 0;
+}
+
 LRESULT handle(HWND hwnd, Window* w, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case UDM_SETRANGE:
@@ -104,6 +166,9 @@ LRESULT handle(HWND hwnd, Window* w, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case UDM_GETBUDDY:
       return reinterpret_cast<LRESULT>(w->buddy);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return mouse(hwnd, w, msg, lp);
     default:
       return DefWindowProcA(hwnd, msg, wp, lp);
   }
@@ -125,32 +190,8 @@ namespace standin {
 void press_updown_arrow(HWND updown, bool up) {
   Window* w = find(updown);
   if (w == nullptr || w->kind != detail::WindowKind::updown || (w->style & WS_DISABLED)) return;
-  read_buddy(updown);
-  w = find(updown);
-  int delta = (up ? 1 : -1) * (w->ud_highest < w->ud_lowest ? -1 : 1);
-  NMUPDOWN note{};
-  note.hdr.hwndFrom = updown;
-  note.hdr.idFrom = UINT_PTR(w->id);
-  note.hdr.code = UDN_DELTAPOS;
-  note.iPos = w->ud_pos;
-  note.iDelta = delta;
-  HWND parent = w->parent;
-  bool cancelled =
-      SendMessageA(parent, WM_NOTIFY, WPARAM(w->id), reinterpret_cast<LPARAM>(&note)) != 0;
-  w = find(updown);
-  if (w == nullptr) return;
-  if (!cancelled) {
-    int moved = clamp_to_range(*w, w->ud_pos + note.iDelta);
-    if (moved != w->ud_pos) {
-      w->ud_pos = moved;
-      write_buddy(updown);
-    }
-  }
-  w = find(updown);
-  if (w == nullptr) return;
-  UINT scroll = (w->style & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL;
-  SendMessageA(parent, scroll, MAKEWPARAM(SB_THUMBPOSITION, w->ud_pos),
-               reinterpret_cast<LPARAM>(updown));
+  step(updown, up);
+  end_scroll(updown);
 }
 
 UpDownRange updown_range(HWND updown) {

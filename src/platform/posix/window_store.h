@@ -60,6 +60,7 @@ struct Window {
   int ud_lowest = 100;
   int ud_highest = 0;
   int ud_pos = 0;
+  bool ud_pressed = false;  // an arrow is held down (WM_LBUTTONDOWN seen, no WM_LBUTTONUP yet)
   HWND buddy = nullptr;
   HWND mdi_active = nullptr;
   std::map<UINT_PTR, Timer> timers;

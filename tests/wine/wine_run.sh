@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs a Windows program under wine64 on a virtual X display, in a Wine prefix
+# of its own (created on first use, inside the build tree).
+#   wine_run.sh <prefix dir> --create           create the prefix when it is missing
+#   wine_run.sh <prefix dir> <program> [args]   run a program, exit with its status
+# Every wait is bounded: KV_WINE_TIMEOUT seconds (default 300) for a run, and
+# KV_WINE_BOOT_TIMEOUT (default 240) for creating the prefix; running out of
+# time fails with a message that says which.
+set -euo pipefail
+[ $# -ge 2 ] || { sed -n '2,8p' "$0" >&2; exit 2; }
+prefix=$(realpath -m "$1"); shift
+
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || wine=/usr/lib/wine/wine64   # Debian keeps the loader off PATH
+[ -x "$wine" ] || { echo "wine_run: wine64 not found (install wine64)" >&2; exit 1; }
+server=$(dirname "$wine")/wineserver
+[ -x "$server" ] || server=$(command -v wineserver)
+command -v xvfb-run >/dev/null || { echo "wine_run: xvfb-run not found (install xvfb, xauth)" >&2; exit 1; }
+
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installers: nothing here needs .NET or HTML.
+export WINEDLLOVERRIDES="mscoree,mshtml=;${WINEDLLOVERRIDES:-}"
+
+bounded() {  # seconds, what, command...
+  local limit=$1 what=$2 status=0; shift 2
+  timeout --kill-after=10 "$limit" "$@" || status=$?
+  if [ $status -eq 124 ] || [ $status -eq 137 ]; then
+    echo "wine_run: $what did not finish within $limit s" >&2
+  fi
+  return $status
+}
+
+create_prefix() {
+  [ -f "$prefix/system.reg" ] && return 0
+  mkdir -p "$(dirname "$prefix")"
+  local started=$SECONDS
+  # wineboot returns before the prefix is written out; wineserver -w waits for that.
+  bounded "${KV_WINE_BOOT_TIMEOUT:-240}" "creating the Wine prefix $prefix" \
+    xvfb-run -a sh -c '"$0" wineboot -i >/dev/null 2>&1 && "$1" -w' "$wine" "$server"
+  [ -f "$prefix/system.reg" ] || { echo "wine_run: no prefix at $prefix after wineboot" >&2; return 1; }
+  echo "wine_run: created $prefix in $((SECONDS - started)) s"
+}
+
+if [ "$1" = --create ]; then
+  create_prefix
+  exit
+fi
+create_prefix
+program=$1; shift
+bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" xvfb-run -a "$wine" "$program" "$@"
