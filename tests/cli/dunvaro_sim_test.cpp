@@ -42,12 +42,18 @@ class DunvaroSim : public testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  void TearDown() override {
+    fs::remove_all(dir_);
+    fs::remove_all(config_dir());
+  }
+  // Where the program keeps its settings during the test, outside the scratch
+  // directory whose files the tests count.
+  fs::path config_dir() const { return dir_.string() + "_config"; }
 
   ProgramRun run(const std::string& arguments) {
     const fs::path out = dir_ / "stdout.txt";
     const fs::path err = dir_ / "stderr.txt";
-    const std::string command = "'" + program_.string() + "' " + arguments + " >'" + out.string() + "' 2>'" +
+    const std::string command = "XDG_CONFIG_HOME='" + config_dir().string() + "' '" + program_.string() + "' " + arguments + " >'" + out.string() + "' 2>'" +
                                 err.string() + "'";
     const int raw = std::system(command.c_str());
     ProgramRun result;
@@ -148,7 +154,7 @@ TEST_F(DunvaroSim, ASettingTheDialogWouldRefuseStopsTheRunBeforeAnythingIsWritte
       {"--pages 3-2", "--pages: 2 is outside 3..3"},
       {"--pages 0", "--pages: 0 is outside 1..3"},
       {"--pages 2-x", "--pages: expected all, current"},
-      {"--single sideways", "--single: expected leave, top, center, bottom"},
+      {"--single sideways", "--single: expected leave, top, center or bottom"},
       {"--compact=yes", "--compact takes no value"},
       {"--frobnicate", "unknown option --frobnicate"},
   };
@@ -184,8 +190,11 @@ TEST_F(DunvaroSim, TheDemoWritesItsScoreTheRespacedScoreAndTheDrawing) {
 TEST_F(DunvaroSim, WithoutACommandItPrintsTheUsageAndFails) {
   const ProgramRun r = run("");
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("usage: dunvaro-sim respace SCORE.json"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Usage: dunvaro-sim [OPTIONS] SUBCOMMAND"), std::string::npos) << r.err;
   EXPECT_EQ(run("--help").status, 0);
+  const ProgramRun help = run("respace --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--extra-bottom EVPU"), std::string::npos) << help.out;
 }
 
 }  // namespace
