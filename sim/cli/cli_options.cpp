@@ -80,8 +80,8 @@ struct RespaceWords {
 void add_respace(CLI::App& app, RespaceCommand& command, RespaceWords& w) {
   CLI::App* sub = app.add_subcommand("respace", "respace the staff systems of a score file");
   sub->footer(
-      "Settings that are not given keep what the plug-in stored after the last run (the registry file);\n"
-      "with --fresh, or the first time, the plug-in's defaults.\n\n"
+      "Settings that are not given take these defaults: all pages, no extra margins, no check box\n"
+      "set, lone systems centred.\n\n"
       "Exit status: 0 when every page was processed, 1 when a page was not (its message box is\n"
       "printed), 2 when the command, the score file or an output file was at fault; then nothing\n"
       "is written.");
