@@ -24,6 +24,13 @@ add_custom_command(OUTPUT ${KV_RESOURCE_IMAGE}
   COMMENT "Compiling the plug-in's resources for the stand-in")
 add_library(kv_plugin_resources STATIC ${KV_RESOURCE_IMAGE})
 
+# The plug-in as the loader would find the DLL: a module "kvdunvaro.dll" with
+# the six entry points and the resources, registered with the stand-in before
+# main(). An object library, so that its registering object is always linked.
+# Every program that loads the plug-in with LoadLibraryA links it.
+add_library(kv_plugin_module OBJECT ${CMAKE_SOURCE_DIR}/src/shell/posix/plugin_module.cpp)
+target_link_libraries(kv_plugin_module PUBLIC kv_plugin kv_plugin_resources)
+
 kv_sources(KV_SIM_SOURCES sim/score sim/host sim/ui sim/render)
 add_library(kv_sim STATIC ${KV_SIM_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/dll_anchor.cpp)
 target_include_directories(kv_sim PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
@@ -32,7 +39,7 @@ target_link_libraries(kv_sim PUBLIC kv_win32_standin nlohmann_json::nlohmann_jso
 kv_sources(KV_CLI_SOURCES sim/cli)
 if(KV_CLI_SOURCES)
   add_executable(dunvaro-sim ${KV_CLI_SOURCES})
-  target_link_libraries(dunvaro-sim PRIVATE kv_plugin kv_sim CLI11::CLI11)
+  target_link_libraries(dunvaro-sim PRIVATE kv_plugin_module kv_plugin kv_sim CLI11::CLI11)
 endif()
 
 # The unit suite: one executable for every test file except those that need a
@@ -44,10 +51,10 @@ file(GLOB KV_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.
 add_library(kv_test_support STATIC ${KV_TEST_SUPPORT} ${CMAKE_SOURCE_DIR}/tests/support/empty.cpp)
 target_include_directories(kv_test_support PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src
   ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(kv_test_support PUBLIC kv_plugin kv_sim GTest::gtest GTest::gmock)
+target_link_libraries(kv_test_support PUBLIC kv_plugin kv_sim kv_plugin_resources GTest::gtest GTest::gmock)
 
 add_executable(kv_unit_tests ${KV_TEST_SOURCES})
-target_link_libraries(kv_unit_tests PRIVATE kv_test_support GTest::gtest_main)
+target_link_libraries(kv_unit_tests PRIVATE kv_plugin_module kv_test_support GTest::gtest_main)
 add_test(NAME unit COMMAND kv_unit_tests --gtest_brief=1)
 if(TARGET dunvaro-sim)
   add_dependencies(kv_unit_tests dunvaro-sim)  # tests/cli run the program beside the suite
@@ -57,7 +64,7 @@ file(GLOB KV_ISOLATED_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/isolated
 foreach(test_source IN LISTS KV_ISOLATED_TESTS)
   get_filename_component(test_name ${test_source} NAME_WE)
   add_executable(${test_name} ${test_source})
-  target_link_libraries(${test_name} PRIVATE kv_test_support GTest::gtest_main)
+  target_link_libraries(${test_name} PRIVATE kv_plugin_module kv_test_support GTest::gtest_main)
   add_test(NAME ${test_name} COMMAND ${test_name} --gtest_brief=1)
 endforeach()
 
@@ -68,7 +75,7 @@ file(GLOB KV_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 foreach(bench_source IN LISTS KV_BENCH_SOURCES)
   get_filename_component(bench_name ${bench_source} NAME_WE)
   add_executable(${bench_name} ${bench_source})
-  target_link_libraries(${bench_name} PRIVATE kv_plugin kv_sim)
+  target_link_libraries(${bench_name} PRIVATE kv_plugin_module kv_plugin kv_sim)
 endforeach()
 
 # Fuzz targets: each fuzz/<name>_fuzz.cpp defines LLVMFuzzerTestOneInput. Every

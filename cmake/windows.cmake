@@ -3,19 +3,23 @@
 set(CMAKE_SHARED_LIBRARY_PREFIX "")
 add_compile_options(-fno-keep-inline-dllexport)
 
-# The DLL is the whole plug-in library; exports.def names its exports
-# undecorated (the entry points are stdcall).
-add_library(kvdunvaro SHARED ${CMAKE_SOURCE_DIR}/cmake/dll_anchor.cpp)
-if(EXISTS ${CMAKE_SOURCE_DIR}/src/shell/exports.def)
-  target_sources(kvdunvaro PRIVATE ${CMAKE_SOURCE_DIR}/src/shell/exports.def)
+# The DLL is the whole plug-in library. exports.def lists its only exports, the
+# six entry points: with the list given the linker exports nothing else, and
+# --kill-at drops the stdcall decoration (@n) of the 32-bit names, so the host
+# finds them under their plain names.
+set(KV_EXPORTS_DEF ${CMAKE_SOURCE_DIR}/src/shell/exports.def)
+if(NOT EXISTS ${KV_EXPORTS_DEF})
+  message(FATAL_ERROR "src/shell/exports.def is missing: without it the DLL would export every symbol")
 endif()
+add_library(kvdunvaro SHARED ${CMAKE_SOURCE_DIR}/cmake/dll_anchor.cpp ${KV_EXPORTS_DEF})
 file(GLOB KV_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/ui/*.rc)
 if(KV_RESOURCES)
   enable_language(RC)
   target_sources(kvdunvaro PRIVATE ${KV_RESOURCES})
 endif()
 target_link_libraries(kvdunvaro PRIVATE -Wl,--whole-archive kv_plugin -Wl,--no-whole-archive)
-target_link_options(kvdunvaro PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--kill-at)
+target_link_options(kvdunvaro PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--kill-at
+  -Wl,--enable-stdcall-fixup)
 set_target_properties(kvdunvaro PROPERTIES OUTPUT_NAME kvdunvaro
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dll)
 

@@ -23,6 +23,8 @@ Host::Host() : builtin_(export_count()), overrides_(export_count()) {
   add_layout_update_function(*this);
   add_window_info_function(*this);
   add_dialog_item_functions(*this);
+  add_measurement_field_functions(*this);
+  add_dialog_manager_functions(*this);
 }
 
 Host::~Host() { detail::forget_host(this); }
@@ -90,6 +92,15 @@ void Host::set_document_open(bool open) {
   view_.document_open = open;
   windows_.show(view_);
 }
+
+void Host::raise_language_changed() {
+  static const char kRegionalSettings[] = "intl";
+  SendMessageA(main_window(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(kRegionalSettings));
+}
+
+void Host::raise_activation(bool active) { SendMessageA(main_window(), WM_ACTIVATEAPP, active ? TRUE : FALSE, 0); }
+
+void Host::raise_closing() { SendMessageA(main_window(), WM_CLOSE, 0, 0); }
 
 DocumentWindows& Host::windows() {
   windows_.ensure(view_);

@@ -77,6 +77,25 @@ class Host {
   DocumentWindows& windows();
   HWND main_window() { return windows().main_window(); }
 
+  // --- The plug-in ------------------------------------------------------------
+  // The plug-in's library (PluginSession sets it after LoadLibraryA): FX_Dialog
+  // makes dialogs from its resources. Null until a plug-in is loaded.
+  HMODULE plugin_module() const { return plugin_module_; }
+  void set_plugin_module(HMODULE module) { plugin_module_ = module; }
+  // The last dialog FX_Dialog created (it may have been destroyed since).
+  HWND last_dialog() const { return last_dialog_; }
+  void set_last_dialog(HWND dialog) { last_dialog_ = dialog; }
+
+  // --- Notifications, as Windows and the user raise them at the host's main
+  // window (docs/architecture.md says what raises each in a real host) --------
+  // WM_SETTINGCHANGE with "intl": the user's language or regional settings changed.
+  void raise_language_changed();
+  // WM_ACTIVATEAPP: the host becomes the active program (true) or another one does.
+  void raise_activation(bool active);
+  // WM_CLOSE: the user closes the host. The main window's own handling goes on:
+  // it is destroyed, and with it the windows it owns (an open dialog).
+  void raise_closing();
+
   // Replaces the behaviour of one function (by its host name, "FX_LoadEData");
   // restore() brings the built-in one back. Unknown names throw std::invalid_argument.
   void override(const std::string& function, Handler handler);
@@ -97,6 +116,8 @@ class Host {
   std::vector<int16_t> layout_updates_;
   DocumentView view_;
   DocumentWindows windows_;
+  HMODULE plugin_module_ = nullptr;
+  HWND last_dialog_ = nullptr;
   std::vector<Handler> builtin_;
   std::vector<Handler> overrides_;
 };
@@ -121,6 +142,8 @@ void add_message_functions(Host& host);
 void add_layout_update_function(Host& host);
 void add_window_info_function(Host& host);
 void add_dialog_item_functions(Host& host);
+void add_measurement_field_functions(Host& host);
+void add_dialog_manager_functions(Host& host);
 
 }  // namespace sim
 

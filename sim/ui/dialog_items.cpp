@@ -1,8 +1,11 @@
 // FX_GetDlgItemVal(window, control, kind, version) and
 // FX_SetDlgItemVal(window, control, kind, value, version) over the Win32
 // window tree. Kinds: 1 a check box and 2 a radio button (checked or not),
-// 3 a number shown as the control's text. A missing control or another kind
-// answers 0; a set answers 1 when it was done.
+// 3 a number shown as the control's text. Values are the host's 16-bit
+// numbers: a number read is answered as a signed 16-bit value (sign-extended),
+// a number written is taken as one; a text without a leading number reads as
+// 0. A missing control or another kind answers 0; a set answers 1 when it was
+// done.
 #include "platform/win32.h"
 #include "sim/host/sim_host.h"
 
@@ -22,7 +25,7 @@ FxWord get_item_value(const Args& a) {
   switch (int16_t(a[2])) {
     case kCheckBox:
     case kRadioButton: return IsDlgButtonChecked(dialog, control) == BST_CHECKED ? 1 : 0;
-    case kNumber: return FxWord(int32_t(GetDlgItemInt(dialog, control, nullptr, TRUE)));
+    case kNumber: return FxWord(int16_t(GetDlgItemInt(dialog, control, nullptr, TRUE)));
     default: return 0;
   }
 }
@@ -34,7 +37,7 @@ FxWord set_item_value(const Args& a) {
   switch (int16_t(a[2])) {
     case kCheckBox:
     case kRadioButton: return CheckDlgButton(dialog, control, a[3] != 0 ? BST_CHECKED : BST_UNCHECKED) ? 1 : 0;
-    case kNumber: return SetDlgItemInt(dialog, control, UINT(int32_t(a[3])), TRUE) ? 1 : 0;
+    case kNumber: return SetDlgItemInt(dialog, control, UINT(int32_t(int16_t(a[3]))), TRUE) ? 1 : 0;
     default: return 0;
   }
 }

@@ -160,19 +160,23 @@ DICT_ROW(325, "double-sharp(s)", "", "Doppelkreuz(e)", "doppio diesis / doppi di
          "kaksoisylennysmerkki(ä)", "dubbelkruis(en)", "", "dobbeltkryds*", "dobbeltkryss*")
 DICT_ROW(326, "double-flat(s)", "", "Doppel-Be(s)", "doppio bemolle / doppi bemolli",
          "double(s) bémol(s)", "doble(s) bemol(es)", "dobrado bemol / dobrados bemóis",
-         "dubbel-b*", "kaksoisalennusmerkki(ä)", "dubbelmol(len)", "", "dobbelt-b*", "dobbel-b*")
+         "dubbel-b*", "kaksoisalennusmerkki(ä)", "dubbelmol(len)", "", "dobbelt-b*", "dobbelt-b*")
 DICT_ROW(327, "time signature(s)", "", "Taktart(en)", "indicazione di tempo / indicazioni di tempo",
          "indication(s) de mesure", "indicación de compás / indicaciones de compás",
          "fórmula(s) de compasso", "taktart(er)", "tahtilaji(a)", "maatsoort(en)", "",
          "taktart(er)", "taktart(er)")
 
 // rows 59..64: staff labels and attributes
-DICT_ROW(250, "upper staff ", "", "oberes System ", "pentagramma superiore ", "portée supérieure ",
-         "pauta superior ", "pauta superior ", "övre notsystem ", "ylempi nuottiviivasto ",
-         "bovenste balk ", "", "øverste system ", "øvre notesystem ")
-DICT_ROW(251, "lower staff", "", "unteres System", "pentagramma inferiore", "portée inférieure",
-         "pauta inferior", "pauta inferior", "nedre notsystem", "alempi nuottiviivasto",
-         "onderste balk", "", "nederste system", "nedre notesystem")
+DICT_ROW(250, "upper staff ", "", "oberes System / obere Systeme ",
+         "pentagramma superiore / pentagrammi superiori ", "portée(s) supérieure(s) ",
+         "pauta(s) superior(es) ", "pauta(s) superior(es) ", "övre notsystem* ",
+         "ylempi nuottiviivasto / ylempää nuottiviivastoa ", "bovenste balk(en) ", "",
+         "øverste system(er) ", "øvre notesystem(er) ")
+DICT_ROW(251, "lower staff", "", "unteres System / untere Systeme",
+         "pentagramma inferiore / pentagrammi inferiori", "portée(s) inférieure(s)",
+         "pauta(s) inferior(es)", "pauta(s) inferior(es)", "nedre notsystem*",
+         "alempi nuottiviivasto / alempaa nuottiviivastoa", "onderste balk(en)", "",
+         "nederste system(er)", "nedre notesystem(er)")
 DICT_ROW(252, "hidden", "", "ausgeblendet*", "nascosto / nascosti", "masqué(s)", "oculto(s)",
          "oculto(s)", "dold / dolda", "piilotettu(a)", "verborgen*", "", "skjult(e)", "skjult(e)")
 DICT_ROW(253, "optimized", "optimised", "optimiert*", "ottimizzato / ottimizzati", "optimisé(s)",

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "toolkit/host_notifications.h"
+
 FTX_NOTIFYHOOK* NotifyHookArray = nullptr;
 int32_t NotifyHookArrayElements = 0;
 
@@ -50,5 +52,10 @@ int16_t remove_hook(FTX_NOTIFYHOOK hook) {
 
 int16_t PDKTOOLS_SetNotifyHook(FTX_NOTIFYHOOK hook, int16_t add) {
   if (hook == nullptr) return 0;
-  return add != 0 ? add_hook(hook) : remove_hook(hook);
+  const int16_t done = add != 0 ? add_hook(hook) : remove_hook(hook);
+  if (NotifyHookArrayElements > 0)
+    FTX_ListenToHostWindow();
+  else
+    FTX_StopListeningToHostWindow();
+  return done;
 }

@@ -1,7 +1,8 @@
 // The registry of notification hooks: functions that want to hear of host
 // events. Kept in order of registration, without duplicates, in an array of
-// exactly NotifyHookArrayElements entries (no array when empty). Nothing in the
-// plug-in raises these events.
+// exactly NotifyHookArrayElements entries (no array when empty). The events
+// come from the host's main window while hooks are registered
+// (host_notifications.h).
 #ifndef KV_TOOLKIT_NOTIFY_HOOKS_H
 #define KV_TOOLKIT_NOTIFY_HOOKS_H
 
@@ -16,7 +17,8 @@ extern int32_t NotifyHookArrayElements;
 // add nonzero: registers `hook` last (1; also 1 when it is already registered,
 // and nothing changes). add 0: removes it, keeping the others in order (1; 0
 // when it is not registered). 0 for a null hook and when the registry's new
-// array cannot be allocated; the registry is then unchanged.
+// array cannot be allocated; the registry is then unchanged. After every call
+// the host's main window is listened to exactly while a hook is registered.
 int16_t PDKTOOLS_SetNotifyHook(FTX_NOTIFYHOOK hook, int16_t add);
 
 #endif

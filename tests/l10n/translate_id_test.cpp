@@ -141,3 +141,38 @@ TEST_F(TranslateId, OverwritesTheTextOfTheLastLookup) {
 }
 
 }  // namespace
+
+namespace {
+
+struct StaffLabelCase {
+  int16_t id;
+  FTX_LANGUAGE language;
+  const char* one;
+  const char* two;
+};
+
+// The staff labels give a real plural in every translated language, and the
+// Norwegian double flat is spelled as the double sharp.
+TEST(TranslateIdForms, StaffLabelsAndDoubleFlatsCountProperly) {
+  const StaffLabelCase cases[] = {
+      {250, kLanguageDeutsch, "oberes System", "obere Systeme"},
+      {251, kLanguageDeutsch, "unteres System", "untere Systeme"},
+      {250, kLanguageItaliano, "pentagramma superiore", "pentagrammi superiori"},
+      {250, kLanguageFrancais, "port\xE9" "e sup\xE9rieure", "port\xE9" "es sup\xE9rieures"},
+      {251, kLanguageEspanol, "pauta inferior", "pautas inferiores"},
+      {250, kLanguagePortugues, "pauta superior", "pautas superiores"},
+      {250, kLanguageSvenska, "\xF6vre notsystem", "\xF6vre notsystem"},
+      {251, kLanguageSuomi, "alempi nuottiviivasto", "alempaa nuottiviivastoa"},
+      {250, kLanguageNederlands, "bovenste balk", "bovenste balken"},
+      {251, kLanguageVlaams, "onderste balk", "onderste balken"},
+      {250, kLanguageDansk, "\xF8verste system", "\xF8verste systemer"},
+      {251, kLanguageNorsk, "nedre notesystem", "nedre notesystemer"},
+      {326, kLanguageNorsk, "dobbelt-b", "dobbelt-b"},
+  };
+  for (const StaffLabelCase& c : cases) {
+    EXPECT_STREQ(FTX_TranslateID(FTX_WORDIDS(c.id), 1, c.language, nullptr), c.one) << c.id << "/" << c.language;
+    EXPECT_STREQ(FTX_TranslateID(FTX_WORDIDS(c.id), 2, c.language, nullptr), c.two) << c.id << "/" << c.language;
+  }
+}
+
+}  // namespace

@@ -1,8 +1,10 @@
 // Sending and posting messages, and the default window procedure.
 //
 // DefWindowProcA keeps the window text (WM_SETTEXT, WM_GETTEXT with the
-// buffer size in wParam, WM_GETTEXTLENGTH) and destroys the window on
-// WM_CLOSE; every other message answers 0.
+// buffer size in wParam, WM_GETTEXTLENGTH), destroys the window on WM_CLOSE
+// and carries out the window-menu commands (WM_SYSCOMMAND: SC_CLOSE sends
+// WM_CLOSE, as the close box does; SC_MINIMIZE and SC_RESTORE show the window
+// minimized or restored); every other message answers 0.
 #include <algorithm>
 #include <cstring>
 
@@ -57,6 +59,14 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
       return LRESULT(w->text.size());
     case WM_CLOSE:
       DestroyWindow(hWnd);
+      return 0;
+    case WM_SYSCOMMAND:
+      switch (wParam & 0xFFF0) {
+        case SC_CLOSE: SendMessageA(hWnd, WM_CLOSE, 0, 0); break;
+        case SC_MINIMIZE: ShowWindow(hWnd, SW_MINIMIZE); break;
+        case SC_RESTORE: ShowWindow(hWnd, SW_RESTORE); break;
+        default: break;
+      }
       return 0;
     default:
       return 0;

@@ -1,7 +1,9 @@
-// The operating-system version and the screen metrics the stand-in reports.
+// The operating-system version, the screen metrics and the user-interface
+// language the stand-in reports.
 //
 // The default system is Windows NT 6.2 (what Windows reports to programs
-// without a compatibility manifest) on a 1024 x 768 screen. For the Windows 95
+// without a compatibility manifest) on a 1024 x 768 screen, in English
+// (United States). For the Windows 95
 // family the build number's high word carries the version, as those systems
 // report it.
 #include <cstring>
@@ -17,6 +19,7 @@ struct SystemInfo {
   DWORD build = 9200;
   int width = 1024;
   int height = 768;
+  LANGID ui_language = 0x0409;  // English, United States
 };
 
 SystemInfo& info() {
@@ -86,7 +89,11 @@ int GetSystemMetrics(int nIndex) {
   }
 }
 
+LANGID GetUserDefaultUILanguage(void) { return info().ui_language; }
+
 namespace standin {
+
+void set_ui_language(LANGID language) { info().ui_language = language; }
 
 void set_os_version(DWORD platform, DWORD major, DWORD minor, DWORD build) {
   info().platform = platform;

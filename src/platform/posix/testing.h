@@ -4,9 +4,10 @@
 //
 // All of the stand-in is process-wide state. reset() returns everything but the
 // module table to its start: no windows, an empty registry, no keys down, empty
-// logs and scripts, the default OS version (Windows NT 6.2, build 9200) and
-// screen (1024 x 768). The module table outlives reset() because the plug-in's
-// binding cache lives as long as the library.
+// logs and scripts, the default OS version (Windows NT 6.2, build 9200),
+// screen (1024 x 768) and user-interface language (0x0409). The module table
+// outlives reset() because the plug-in's binding cache lives as long as the
+// library.
 #ifndef KV_PLATFORM_POSIX_TESTING_H
 #define KV_PLATFORM_POSIX_TESTING_H
 
@@ -85,6 +86,11 @@ void type_text(HWND edit, const char* text);
 // Timers: fire_timer delivers WM_TIMER (or calls the timer's procedure) and
 // answers false when no such timer is set.
 bool fire_timer(HWND window, UINT_PTR id);
+// Moves the simulated clock (GetTickCount) on by `ms`, firing on the way, in
+// order of due time, every timer whose period has passed; a timer fires again
+// each period. Timers due at the same time fire in the order they were set.
+// reset() and reset_windows() start the clock again at 0.
+void advance_clock(unsigned ms);
 // The period of a timer, 0 when it is not set.
 UINT timer_period(HWND window, UINT_PTR id);
 // Delivers the messages queued by PostMessageA, in order, including those that
@@ -143,6 +149,8 @@ void clear_keys();
 
 void set_os_version(DWORD platform, DWORD major, DWORD minor, DWORD build = 0);
 void set_screen_size(int width, int height);
+// The language GetUserDefaultUILanguage answers (0x0409 after reset()).
+void set_ui_language(LANGID language);
 
 }  // namespace standin
 

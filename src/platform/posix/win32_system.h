@@ -138,6 +138,42 @@ BOOL GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 
 int GetSystemMetrics(int nIndex);
 
+// Milliseconds on the stand-in's simulated clock: 0 after standin::reset(),
+// moved on only by standin::advance_clock.
+DWORD GetTickCount(void);
+// nNumber * nNumerator / nDenominator through 64 bits, rounded to the nearest
+// (halves away from zero); -1 when nDenominator is 0 or the result overflows.
+int MulDiv(int nNumber, int nNumerator, int nDenominator);
+// Languages: a LANGID holds the primary language in its low 10 bits and the
+// sublanguage above them. GetUserDefaultUILanguage answers the language of the
+// user's Windows interface (English, United States, 0x0409, unless set).
+typedef WORD LANGID;
+#define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
+#define PRIMARYLANGID(lgid) ((WORD)(lgid) & 0x3ff)
+#define SUBLANGID(lgid) ((WORD)(lgid) >> 10)
+#define LANG_NEUTRAL 0x00
+#define LANG_DANISH 0x06
+#define LANG_GERMAN 0x07
+#define LANG_ENGLISH 0x09
+#define LANG_SPANISH 0x0a
+#define LANG_FINNISH 0x0b
+#define LANG_FRENCH 0x0c
+#define LANG_ITALIAN 0x10
+#define LANG_DUTCH 0x13
+#define LANG_NORWEGIAN 0x14
+#define LANG_PORTUGUESE 0x16
+#define LANG_SWEDISH 0x1d
+#define SUBLANG_NEUTRAL 0x00
+#define SUBLANG_DEFAULT 0x01
+#define SUBLANG_ENGLISH_US 0x01
+#define SUBLANG_ENGLISH_UK 0x02
+#define SUBLANG_DUTCH 0x01
+#define SUBLANG_DUTCH_BELGIAN 0x02
+#define SUBLANG_NORWEGIAN_BOKMAL 0x01
+#define SUBLANG_NORWEGIAN_NYNORSK 0x02
+
+LANGID GetUserDefaultUILanguage(void);
+
 // Windows-1252 character classes and case mapping (the user's code page in
 // the stand-in). CharUpperA and CharLowerA convert a string in place and
 // return it; given a pointer whose bits above the low 16 are zero they

@@ -98,6 +98,8 @@ typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
 #define WM_QUIT 0x0012
 #define WM_ERASEBKGND 0x0014
 #define WM_SHOWWINDOW 0x0018
+#define WM_SETTINGCHANGE 0x001A
+#define WM_ACTIVATEAPP 0x001C
 #define WM_NEXTDLGCTL 0x0028
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
@@ -129,6 +131,12 @@ typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
 #define WM_MDIGETACTIVE 0x0229
 #define WM_USER 0x0400
 #define WM_APP 0x8000
+
+// WM_SYSCOMMAND commands (wParam; Windows uses the low four bits itself).
+#define SC_MINIMIZE 0xF020
+#define SC_MAXIMIZE 0xF030
+#define SC_CLOSE 0xF060
+#define SC_RESTORE 0xF120
 
 // WM_ACTIVATE states (low word of wParam).
 #define WA_INACTIVE 0
@@ -197,7 +205,9 @@ typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
 #define DWLP_DLGPROC (DWLP_MSGRESULT + sizeof(LRESULT))
 #define DWLP_USER (DWLP_DLGPROC + sizeof(DLGPROC))
 
-// Window creation and destruction. CreateWindowExA accepts any class name
+// Window creation and destruction. DefWindowProcA turns WM_SYSCOMMAND SC_CLOSE
+// (the close box) into WM_CLOSE, SC_MINIMIZE and SC_RESTORE into ShowWindow.
+// CreateWindowExA accepts any class name
 // (of the class atoms, only WC_DIALOG);
 // a WS_CHILD window needs a parent and takes hMenu as its control id, and
 // its position is relative to the parent. DestroyWindow sends WM_DESTROY to
@@ -276,8 +286,69 @@ BOOL CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
 UINT IsDlgButtonChecked(HWND hDlg, int nIDButton);
 BOOL CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
 
-// Timers. The stand-in never fires a timer by itself: tests and the
-// simulated host fire them (standin::fire_timer).
+// Dialogs from templates. A DIALOG template (DLGTEMPLATE, then its items; the
+// extended DLGTEMPLATEEX form is refused with null). The dialog is built as
+// Windows builds it: a window of the template's class ("#32770" when it names
+// none), created hidden with the template's style, owned by hWndParent (a
+// child of it with WS_CHILD), its position relative to the owner's client
+// area unless DS_ABSALIGN; then each item in template order as a child with
+// WS_CHILD, its class (atoms 0x80 Button ... 0x85 ComboBox, or a name), id,
+// text and style; then WM_INITDIALOG (wParam: the first tab-stop control,
+// lParam: dwInitParam) to the dialog procedure; when that answers TRUE the
+// focus goes to the first tab-stop control; with WS_VISIBLE the dialog is then
+// shown (SW_SHOWNORMAL). Null when the template cannot be read, a class is
+// unknown, or the dialog was destroyed during WM_INITDIALOG.
+//
+// Dialog units become pixels with the dialog font's base units: x * baseX / 4
+// and y * baseY / 8, rounded as MulDiv rounds. The stand-in knows the base
+// units Windows computes at 96 dpi: 6 x 13 for 8-point "MS Sans Serif" (and
+// "MS Shell Dlg", which maps to it), 8 x 16 for the system font (no
+// DS_SETFONT); other fonts are scaled from the 8-point values by point size.
+// Windows has no non-client area here, so the template size is the window size.
+#pragma pack(push, 2)
+typedef struct {
+  DWORD style;
+  DWORD dwExtendedStyle;
+  WORD cdit;
+  short x;
+  short y;
+  short cx;
+  short cy;
+} DLGTEMPLATE;
+typedef struct {
+  DWORD style;
+  DWORD dwExtendedStyle;
+  short x;
+  short y;
+  short cx;
+  short cy;
+  WORD id;
+} DLGITEMTEMPLATE;
+#pragma pack(pop)
+static_assert(sizeof(DLGTEMPLATE) == 18, "DLGTEMPLATE is 18 bytes");
+static_assert(sizeof(DLGITEMTEMPLATE) == 18, "DLGITEMTEMPLATE is 18 bytes");
+typedef const DLGTEMPLATE* LPCDLGTEMPLATEA;
+
+#define RT_DIALOG MAKEINTRESOURCEA(5)
+#define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
+#define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
+
+HWND CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTemplate, HWND hWndParent,
+                                DLGPROC lpDialogFunc, LPARAM dwInitParam);
+// Finds RT_DIALOG resource lpTemplateName (an integer resource id; names are
+// not supported) in the module's compiled resources, of any language, and
+// builds it as CreateDialogIndirectParamA does. Null with
+// ERROR_RESOURCE_NAME_NOT_FOUND when the module has no such dialog.
+HWND CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                        DLGPROC lpDialogFunc, LPARAM dwInitParam);
+// Converts a rectangle from the dialog's units to pixels; FALSE for a window
+// that was not made from a template.
+BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
+
+// Timers. Timers run on the stand-in's simulated clock (GetTickCount):
+// standin::advance_clock fires those that fall due; standin::fire_timer
+// fires one at once.
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 

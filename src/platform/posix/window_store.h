@@ -11,6 +11,7 @@
 #ifndef KV_PLATFORM_POSIX_WINDOW_STORE_H
 #define KV_PLATFORM_POSIX_WINDOW_STORE_H
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <string>
@@ -22,9 +23,13 @@ namespace standin::detail {
 
 enum class WindowKind { plain, dialog, button, edit, updown, mdi_client };
 
+// A timer falls due `period` ms after it was set and again each period after
+// it fired; timers due at the same time fire in the order they were set.
 struct Timer {
   UINT period;
   TIMERPROC proc;
+  uint64_t due = 0;
+  uint64_t order = 0;
 };
 
 struct Window {
@@ -58,6 +63,9 @@ struct Window {
   HWND buddy = nullptr;
   HWND mdi_active = nullptr;
   std::map<UINT_PTR, Timer> timers;
+  // Dialogs made from a template: the font's base units (MapDialogRect).
+  int base_x = 0;
+  int base_y = 0;
 };
 
 struct PostedMessage {
@@ -77,6 +85,8 @@ struct WindowWorld {
   std::deque<PostedMessage> posted;
   std::map<UINT_PTR, Timer> thread_timers;  // timers set with no window
   UINT_PTR next_thread_timer = 1;
+  uint64_t clock_ms = 0;  // the simulated clock (GetTickCount)
+  uint64_t next_timer_order = 0;
 };
 
 WindowWorld& world();

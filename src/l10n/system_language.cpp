@@ -1,0 +1,38 @@
+#include "l10n/system_language.h"
+
+#include "shell/toolkit_globals.h"
+
+namespace {
+
+struct PrimaryLanguage {
+  WORD primary;
+  FTX_LANGUAGE language;
+};
+
+// Languages whose every sublanguage maps to one dictionary column.
+const PrimaryLanguage kPrimaryLanguages[] = {
+    {LANG_GERMAN, kLanguageDeutsch},     {LANG_ITALIAN, kLanguageItaliano},
+    {LANG_FRENCH, kLanguageFrancais},    {LANG_SPANISH, kLanguageEspanol},
+    {LANG_PORTUGUESE, kLanguagePortugues}, {LANG_SWEDISH, kLanguageSvenska},
+    {LANG_FINNISH, kLanguageSuomi},      {LANG_DANISH, kLanguageDansk},
+    {LANG_NORWEGIAN, kLanguageNorsk},
+};
+
+}  // namespace
+
+FTX_LANGUAGE KVTR_LanguageFromLangId(LANGID language) {
+  const WORD primary = PRIMARYLANGID(language);
+  const WORD sub = SUBLANGID(language);
+  if (primary == LANG_ENGLISH)
+    return sub == SUBLANG_ENGLISH_US ? kLanguageEnglishAmerican : kLanguageEnglishInternational;
+  if (primary == LANG_DUTCH) return sub == SUBLANG_DUTCH_BELGIAN ? kLanguageVlaams : kLanguageNederlands;
+  for (const PrimaryLanguage& p : kPrimaryLanguages)
+    if (p.primary == primary) return p.language;
+  return kLanguageEnglishAmerican;
+}
+
+FTX_LANGUAGE KVTR_TakeUserLanguageFromSystem() {
+  const FTX_LANGUAGE language = KVTR_LanguageFromLangId(GetUserDefaultUILanguage());
+  PDKToolsGlobals.userLanguage = language;
+  return language;
+}
