@@ -122,6 +122,17 @@ void add_demo(CLI::App& app, DemoCommand& command) {
   sub->add_flag("--calls", command.show_calls, "list the host calls of the run");
 }
 
+void add_dialog(CLI::App& app, DialogCommand& command) {
+  CLI::App* sub = app.add_subcommand(
+      "dialog", "show the respacing dialog as it opens over a score, with the plug-in's default settings");
+  sub->add_option("SCORE", command.score_path, "the score file")->required()->type_name("SCORE.json");
+  sub->add_option("--language", command.language,
+                  "the Windows user-interface language the plug-in reads: 0 American English, 1 British English, "
+                  "2 German, 3 Italian, 4 French, 5 Spanish, 6 Portuguese, 7 Swedish, 8 Finnish, 9 Dutch, "
+                  "10 Flemish, 11 Danish, 12 Norwegian")
+      ->type_name("N");
+}
+
 RespaceSettings respace_settings(const RespaceWords& w) {
   RespaceSettings s;
   if (w.pages_option->count() > 0) s.pages = page_choice(w.pages);
@@ -146,7 +157,7 @@ std::string usage_problem(const CLI::ParseError& e, const std::string& command) 
   }
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) {
     if (what.find("SCORE") != std::string::npos) return "needs a score file";
-    if (what.find("subcommand") != std::string::npos) return "a command is needed: respace or demo";
+    if (what.find("subcommand") != std::string::npos) return "a command is needed: respace, dialog or demo";
   }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
     const std::string name = what.substr(0, what.find_first_of(": "));
@@ -172,7 +183,8 @@ CommandLine parse_command_line(const std::vector<std::string>& words) {
   RespaceWords respace_words;
   add_respace(app, line.respace, respace_words);
   add_demo(app, line.demo);
-  if (!words.empty() && words[0] != "respace" && words[0] != "demo" && words[0].rfind("-", 0) != 0)
+  add_dialog(app, line.dialog);
+  if (!words.empty() && words[0] != "respace" && words[0] != "demo" && words[0] != "dialog" && words[0].rfind("-", 0) != 0)
     throw UsageError("unknown command " + words[0] + "\n(dunvaro-sim --help lists the commands)");
   std::vector<std::string> reversed(words.rbegin(), words.rend());  // CLI11 takes the words last first
   try {
@@ -186,6 +198,11 @@ CommandLine parse_command_line(const std::vector<std::string>& words) {
                      (command.empty() ? "" : command + " ") + "--help lists the options)");
   }
   const std::string command = selected_command(app);
+  if (command == "dialog") {
+    line.kind = CommandLine::DIALOG;
+    if (line.dialog.language != -1) check_range("--language", line.dialog.language, 0, 12);
+    return line;
+  }
   if (command == "demo") {
     line.kind = CommandLine::DEMO;
     if (line.demo.out_dir.empty()) throw UsageError("demo: --out needs a folder");

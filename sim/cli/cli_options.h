@@ -58,11 +58,17 @@ struct DemoCommand {
   bool show_calls = false;
 };
 
+struct DialogCommand {
+  std::string score_path;
+  int language = -1;  // 0..12; -1: the user's language stays as it is
+};
+
 struct CommandLine {
-  enum Kind { HELP, RESPACE, DEMO } kind = HELP;
+  enum Kind { HELP, RESPACE, DEMO, DIALOG } kind = HELP;
   std::string help;  // HELP: the text asked for
   RespaceCommand respace;
   DemoCommand demo;
+  DialogCommand dialog;
 };
 
 // `words` are the program's arguments after its name. Throws UsageError.

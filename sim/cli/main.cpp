@@ -7,6 +7,7 @@
 
 #include "sim/cli/cli_options.h"
 #include "sim/cli/commands.h"
+#include "sim/cli/dialog_view.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ int run(const std::vector<std::string>& words) {
     case cli::CommandLine::HELP: std::cout << line.help; return 0;
     case cli::CommandLine::RESPACE: return cli::run_respace(line.respace, std::cout);
     case cli::CommandLine::DEMO: return cli::run_demo(line.demo, std::cout);
+    case cli::CommandLine::DIALOG: return cli::run_dialog(line.dialog, std::cout);
   }
   return kFault;
 }

@@ -326,4 +326,17 @@ TEST_F(DunvaroSim, EveryExampleGetsTheRecordedGaps) {
   EXPECT_EQ(rows, 42);
 }
 
+TEST_F(DunvaroSim, TheDialogShowsItsControlsAsTheyOpenInTheChosenLanguage) {
+  const ProgramRun r = run("dialog '" + example("piano.json") + "'");
+  EXPECT_EQ(r.status, 0) << r.err;
+  for (const char* shown : {"KV Dunvaro  v 1.20\n", "  (o) &Current Page (2)\n", "    [1]   (disabled)\n",
+                            "  to   (disabled)\n", "    [3]   (disabled)\n", "  (o) Center\n", "<Apply>\n"})
+    EXPECT_NE(r.out.find(shown), std::string::npos) << shown << "\n" << r.out;
+  EXPECT_NE(run("dialog '" + example("piano.json") + "' --language 2").out.find("  bis   (disabled)\n"),
+            std::string::npos);
+  const ProgramRun refused = run("dialog '" + example("piano.json") + "' --language 13");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("--language: 13 is outside 0..12"), std::string::npos) << refused.err;
+}
+
 }  // namespace
