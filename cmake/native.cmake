@@ -1,6 +1,7 @@
 # Linux: the plug-in against the Win32 stand-in and the simulated host.
 find_package(GTest REQUIRED)
 find_package(nlohmann_json 3 REQUIRED)
+find_package(CLI11 REQUIRED)
 enable_testing()
 
 kv_sources(KV_STANDIN_SOURCES src/platform/posix)
@@ -38,7 +39,7 @@ target_link_libraries(kv_sim PUBLIC kv_win32_standin nlohmann_json::nlohmann_jso
 kv_sources(KV_CLI_SOURCES sim/cli)
 if(KV_CLI_SOURCES)
   add_executable(dunvaro-sim ${KV_CLI_SOURCES})
-  target_link_libraries(dunvaro-sim PRIVATE kv_plugin_module kv_plugin kv_sim)
+  target_link_libraries(dunvaro-sim PRIVATE kv_plugin_module kv_plugin kv_sim CLI11::CLI11)
 endif()
 
 # The unit suite: one executable for every test file except those that need a

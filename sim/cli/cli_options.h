@@ -1,10 +1,12 @@
-// dunvaro-sim's command line: the commands, their options, and the usage text.
-// Parsing only checks the form of each option; respace_settings.h checks the
-// values against the score.
+// dunvaro-sim's command line: the commands, their options, their help texts.
+// Parsing checks each option's form and the range every score allows; the
+// checks that depend on the score (its page count, its collision setting) are
+// made when the settings are entered.
 #ifndef SIM_CLI_CLI_OPTIONS_H
 #define SIM_CLI_CLI_OPTIONS_H
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,15 +25,23 @@ struct PageChoice {
   int last = 0;
 };
 
-// What the respacing dialog would let the user choose. Margins are EVPU.
+// What the respacing dialog lets the user choose; a setting left empty was not
+// given on the command line. Margins are EVPU.
 struct RespaceSettings {
-  PageChoice pages;
-  int extra_top = 0;
-  int extra_bottom = 0;
-  bool keep_topmost = false;
-  bool include_gaps = false;
-  bool compact = false;
-  int single_systems = 2;  // 0 leave alone, 1 top, 2 centre, 3 bottom
+  std::optional<PageChoice> pages;
+  std::optional<int> extra_top;
+  std::optional<int> extra_bottom;
+  std::optional<bool> keep_topmost;
+  std::optional<bool> include_gaps;
+  std::optional<bool> compact;
+  std::optional<int> single_systems;  // 0 leave alone, 1 top, 2 centre, 3 bottom
+};
+
+// Where the plug-in's stored settings (the stand-in's registry) are kept
+// between runs. An empty path keeps them in memory only.
+struct RegistryChoice {
+  std::string path;
+  bool fresh = false;  // start from no stored settings
 };
 
 struct RespaceCommand {
@@ -39,6 +49,7 @@ struct RespaceCommand {
   std::string output_path;  // empty: the respaced score is not written
   std::string svg_path;     // empty: no drawing
   RespaceSettings settings;
+  RegistryChoice registry;
   bool show_calls = false;
 };
 
@@ -47,11 +58,25 @@ struct DemoCommand {
   bool show_calls = false;
 };
 
-// `args` are the words after the command's name. Throw UsageError.
-RespaceCommand parse_respace_args(const std::vector<std::string>& args);
-DemoCommand parse_demo_args(const std::vector<std::string>& args);
+struct DialogCommand {
+  std::string score_path;
+  int language = -1;  // 0..12; -1: the user's language stays as it is
+};
 
-std::string usage_text();
+struct CommandLine {
+  enum Kind { HELP, RESPACE, DEMO, DIALOG } kind = HELP;
+  std::string help;  // HELP: the text asked for
+  RespaceCommand respace;
+  DemoCommand demo;
+  DialogCommand dialog;
+};
+
+// `words` are the program's arguments after its name. Throws UsageError.
+CommandLine parse_command_line(const std::vector<std::string>& words);
+
+// The registry file used when --registry is not given: dunvaro-sim/registry.txt
+// in $XDG_CONFIG_HOME, else in ~/.config; empty when neither is set.
+std::string default_registry_path();
 
 }  // namespace cli
 

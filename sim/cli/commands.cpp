@@ -4,6 +4,7 @@
 
 #include "sim/cli/output_files.h"
 #include "sim/cli/plugin_run.h"
+#include "sim/cli/registry_file.h"
 #include "sim/cli/respace_settings.h"
 #include "sim/cli/run_report.h"
 #include "sim/render/svg_pages.h"
@@ -16,6 +17,7 @@ struct Outputs {
   std::string score_path;
   std::string svg_path;
   std::string title;
+  RegistryChoice registry;
 };
 
 std::string svg_of(const RunOutcome& outcome, const structUserPrefs& prefs, const std::string& title) {
@@ -38,17 +40,22 @@ int respace(const sim::ScoreFile& file, const structUserPrefs& prefs, const Outp
   watcher.on_box = [&out](const ShownBox& box) {
     out << "Message box \"" << box.caption << "\": " << box.text << "\n";
   };
+  load_registry_file(outputs.registry);
   const RunOutcome outcome = run_plugin(file, prefs, watcher);
   out << page_report(outcome);
   if (show_calls) out << calls_table(outcome);
+  // Both texts first: a score that cannot be described writes neither file.
+  const std::string score_text = outputs.score_path.empty() ? "" : sim::score_file_text(outcome.after);
+  const std::string svg_text = outputs.svg_path.empty() ? "" : svg_of(outcome, prefs, outputs.title);
   if (!outputs.score_path.empty()) {
-    write_file(outputs.score_path, sim::score_file_text(outcome.after));
+    write_file(outputs.score_path, score_text);
     out << "Wrote " << outputs.score_path << "\n";
   }
   if (!outputs.svg_path.empty()) {
-    write_file(outputs.svg_path, svg_of(outcome, prefs, outputs.title));
+    write_file(outputs.svg_path, svg_text);
     out << "Wrote " << outputs.svg_path << "\n";
   }
+  save_registry_file(outputs.registry);
   return every_page_processed(outcome) ? 0 : 1;
 }
 
@@ -57,10 +64,12 @@ int respace(const sim::ScoreFile& file, const structUserPrefs& prefs, const Outp
 int run_respace(const RespaceCommand& command, std::ostream& out) {
   const sim::ScoreFile file = sim::load_score_file(command.score_path);
   const structUserPrefs prefs = settings_record(command.settings, file);
-  if (!command.output_path.empty()) check_output_directory(command.output_path);
-  if (!command.svg_path.empty()) check_output_directory(command.svg_path);
+  if (!command.output_path.empty()) check_output_path(command.output_path);
+  if (!command.svg_path.empty()) check_output_path(command.svg_path);
+  if (!command.output_path.empty() && command.output_path == command.svg_path)
+    throw UsageError(command.output_path + ": given both as the score's and as the drawing's file");
   const std::string name = std::filesystem::path(command.score_path).filename().string();
-  return respace(file, prefs, Outputs{command.output_path, command.svg_path, name + ", respaced"},
+  return respace(file, prefs, Outputs{command.output_path, command.svg_path, name + ", respaced", command.registry},
                  command.show_calls, out);
 }
 
@@ -73,7 +82,10 @@ int run_demo(const DemoCommand& command, std::ostream& out) {
   out << "Demo score: " << input << " (" << file.score.pages.size() << " pages, " << file.score.systems.size()
       << " staff systems), default settings\n";
   const structUserPrefs prefs = settings_record(RespaceSettings{}, file);
-  const Outputs outputs{(dir / "demo-respaced.json").string(), (dir / "demo.svg").string(), "Demo score, respaced"};
+  // The demo keeps its own settings beside its files and starts afresh, so it
+  // never reads the user's.
+  const Outputs outputs{(dir / "demo-respaced.json").string(), (dir / "demo.svg").string(), "Demo score, respaced",
+                        RegistryChoice{(dir / "registry.txt").string(), true}};
   return respace(file, prefs, outputs, command.show_calls, out);
 }
 

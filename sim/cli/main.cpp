@@ -1,23 +1,27 @@
 // dunvaro-sim: the plug-in and the simulated host in one program, for
-// respacing score files on the command line (usage_text() in cli_options.cpp).
+// respacing score files on the command line (cli_options.cpp holds the
+// commands and their help).
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "sim/cli/cli_options.h"
 #include "sim/cli/commands.h"
-#include "sim/score/score_file.h"
+#include "sim/cli/dialog_view.h"
 
 namespace {
 
 constexpr int kFault = 2;
 
 int run(const std::vector<std::string>& words) {
-  const std::string& command = words[0];
-  const std::vector<std::string> rest(words.begin() + 1, words.end());
-  if (command == "respace") return cli::run_respace(cli::parse_respace_args(rest), std::cout);
-  if (command == "demo") return cli::run_demo(cli::parse_demo_args(rest), std::cout);
-  throw cli::UsageError("unknown command " + command);
+  const cli::CommandLine line = cli::parse_command_line(words);
+  switch (line.kind) {
+    case cli::CommandLine::HELP: std::cout << line.help; return 0;
+    case cli::CommandLine::RESPACE: return cli::run_respace(line.respace, std::cout);
+    case cli::CommandLine::DEMO: return cli::run_demo(line.demo, std::cout);
+    case cli::CommandLine::DIALOG: return cli::run_dialog(line.dialog, std::cout);
+  }
+  return kFault;
 }
 
 }  // namespace
@@ -25,18 +29,13 @@ int run(const std::vector<std::string>& words) {
 int main(int argc, char** argv) {
   const std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty()) {
-    std::cerr << cli::usage_text();
+    std::cerr << cli::parse_command_line({"--help"}).help;
     return kFault;
-  }
-  if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
-    std::cout << cli::usage_text();
-    return 0;
   }
   try {
     return run(words);
-  } catch (const cli::UsageError& e) {
-    std::cerr << "dunvaro-sim: " << e.what() << "\n(dunvaro-sim --help lists the commands and options)\n";
   } catch (const std::exception& e) {
+    std::cout.flush();
     std::cerr << "dunvaro-sim: " << e.what() << "\n";
   }
   return kFault;

@@ -48,18 +48,20 @@ void fill_page_range(const PageChoice& pages, const sim::ScoreFile& file, struct
 
 structUserPrefs settings_record(const RespaceSettings& settings, const sim::ScoreFile& file) {
   structUserPrefs prefs = {};
-  fill_page_range(settings.pages, file, prefs);
+  fill_page_range(settings.pages.value_or(PageChoice{}), file, prefs);
+  const int extra_top = settings.extra_top.value_or(0);
   if (sim::avoid_collision(file.score))
-    check_range("--extra-top", settings.extra_top, 0, 700, " (the score avoids collisions)");
+    check_range("--extra-top", extra_top, 0, 700, " (the score avoids collisions)");
   else
-    check_range("--extra-top", settings.extra_top, -100, 700);
-  check_range("--extra-bottom", settings.extra_bottom, 0, 300);
-  prefs.extraTopMargin = int16_t(settings.extra_top);
-  prefs.extraBottomMargin = int16_t(settings.extra_bottom);
-  prefs.keepTopmostStill = settings.keep_topmost ? 1 : 0;
-  prefs.includeGaps = settings.include_gaps ? 1 : 0;
-  prefs.compact = settings.compact ? 1 : 0;
-  prefs.singleSystems = int16_t(settings.single_systems);
+    check_range("--extra-top", extra_top, -100, 700);
+  const int extra_bottom = settings.extra_bottom.value_or(0);
+  check_range("--extra-bottom", extra_bottom, 0, 300);
+  prefs.extraTopMargin = int16_t(extra_top);
+  prefs.extraBottomMargin = int16_t(extra_bottom);
+  prefs.keepTopmostStill = settings.keep_topmost.value_or(false) ? 1 : 0;
+  prefs.includeGaps = settings.include_gaps.value_or(false) ? 1 : 0;
+  prefs.compact = settings.compact.value_or(false) ? 1 : 0;
+  prefs.singleSystems = int16_t(settings.single_systems.value_or(2));
   prefs.dialogLeft = kNotPlaced;
   prefs.dialogTop = kNotPlaced;
   return prefs;

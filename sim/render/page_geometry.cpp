@@ -15,6 +15,7 @@ constexpr uint16_t kScaledPageFlag = 0x0002;
 constexpr int16_t kExtractedPartList = -8;
 constexpr int16_t kStandardStaffHeight = 96;
 constexpr int32_t kLowestUnset = 0x0FFFFFFF;
+constexpr double kStaffHeight = 96;  // four spaces of 24 EVPU
 
 // Sums and products wrap to 32 bits, as the plug-in's arithmetic does.
 int32_t wrap32(int64_t value) { return int32_t(uint32_t(uint64_t(value))); }
@@ -105,6 +106,22 @@ int32_t height_by_era(const StaffSystem& system, const Metrics& m, int year) {
   return wrap32(int64_t{m.t} + m.span + m.top + m.bottom);
 }
 
+// The visible staves' top lines from the system's top, before the page's
+// scaling: the top margin, then each staff's depth at the system's scale.
+std::vector<double> staff_depths(const Score& score, uint32_t host_version, int16_t number, double system_scale) {
+  std::vector<double> depths;
+  const StaffSystem& system = score.systems[size_t(number) - 1];
+  const int16_t list = list_of(score, system, number);
+  const std::optional<int16_t> top = reported_top_margin(score, host_version, number);
+  auto found = score.instrument_lists.find(list);
+  if (!top || found == score.instrument_lists.end()) return depths;
+  for (const InstrumentListEntry& entry : found->second) {
+    bool exists = false;
+    if (staff_visible(score, entry.staff, &exists)) depths.push_back(-double(*top) - double(entry.position) * system_scale);
+  }
+  return depths;
+}
+
 }  // namespace
 
 int32_t system_height(const Score& score, uint32_t host_version, int16_t number) {
@@ -152,6 +169,9 @@ PageGeometry page_geometry(const Score& score, uint32_t host_version, int16_t nu
       box.visible_staves = span->visible;
     box.top = y - system.gap * g.scale;
     box.bottom = box.top + box.height * g.scale;
+    const double system_scale = (system.flags & kScaledSystemFlag) != 0 ? system.percent / 100.0 : 1.0;
+    box.staff_height = kStaffHeight * system_scale * g.scale;
+    for (double depth : staff_depths(score, host_version, box.number, system_scale)) box.staff_tops.push_back(box.top + depth * g.scale);
     box.left = g.margin_left + system.left_margin * g.scale;
     box.right = g.margin_right + system.right_margin * g.scale;
     y = box.bottom;

@@ -34,6 +34,11 @@ struct SystemBox {
   int16_t gap = 0;
   int32_t height = 0;  // unscaled
   int visible_staves = 0;
+  // The top line of each visible staff, top first, in page lengths from the
+  // page's top edge: the system's top plus its top margin plus the staff's
+  // depth in the system's list (the negated position the list records).
+  std::vector<double> staff_tops;
+  double staff_height = 0;  // top line to bottom line, page lengths
   double top = 0;  // page lengths from the page's top edge, downward
   double bottom = 0;
   double left = 0;  // from the page's left edge

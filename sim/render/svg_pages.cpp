@@ -20,10 +20,12 @@ const char kStyle[] =
     ".page{fill:#fff;stroke:#222;stroke-width:6}"
     ".margins{fill:none;stroke:#7a86b8;stroke-width:4;stroke-dasharray:24 14}"
     ".extra-margin{fill:#f5b041;fill-opacity:0.35;stroke:none}"
-    ".system{fill:#d6e4f0;stroke:#1f4e79;stroke-width:5}"
-    ".system.overflow{fill:#f5b7b1;stroke:#a93226}"
+    ".system{fill:#eef3f8;stroke:#9fb6cc;stroke-width:3}"
+    ".system.overflow{fill:#f9dcd9;stroke:#a93226}"
+    ".staff{stroke:#111;stroke-width:3}.barline{stroke:#111;stroke-width:6}"
+    ".gap{stroke:#c0392b;stroke-width:4}.gap-value{font-size:44px;fill:#c0392b;text-anchor:end}"
     "text{font-family:sans-serif;fill:#222}"
-    ".heading{font-size:90px;font-weight:bold}.label{font-size:64px}.number{font-size:70px}";
+    ".heading{font-size:90px;font-weight:bold}.label{font-size:64px}.number{font-size:50px;fill:#1f4e79}";
 
 std::string num(double value) {
   if (std::fabs(value - std::round(value)) < 0.005) return std::to_string(int64_t(std::llround(value)));
@@ -67,6 +69,33 @@ std::string band(const PageGeometry& g, double at, double size, int direction) {
   return rect("extra-margin", g.margin_left, std::min(at, end), g.margin_right - g.margin_left, std::fabs(size));
 }
 
+std::string line(const char* cls, double x1, double y1, double x2, double y2) {
+  return std::string("<line class=\"") + cls + "\" x1=\"" + num(x1) + "\" y1=\"" + num(y1) + "\" x2=\"" + num(x2) +
+         "\" y2=\"" + num(y2) + "\"/>\n";
+}
+
+// Five lines for each visible staff and a barline joining them at the left.
+std::string draw_staves(const SystemBox& box) {
+  std::string out;
+  for (double top : box.staff_tops)
+    for (int i = 0; i < 5; ++i) {
+      const double y = top + i * box.staff_height / 4;
+      out += line("staff", box.left, y, box.right, y);
+    }
+  if (!box.staff_tops.empty())
+    out += line("barline", box.left, box.staff_tops.front(), box.left, box.staff_tops.back() + box.staff_height);
+  return out;
+}
+
+// The gap above a system, from the line it is measured from (the top margin
+// or the system above) to the system's top, its value in the left margin.
+std::string draw_gap(const SystemBox& box, double from) {
+  const double x = box.left - 14;
+  std::string out = line("gap", x, from, x, box.top);
+  out += line("gap", x - 10, from, x + 10, from) + line("gap", x - 10, box.top, x + 10, box.top);
+  return out + text("gap-value", x - 14, (from + box.top) / 2 + 16, std::to_string(box.gap));
+}
+
 std::string draw_system(const PageGeometry& g, const SystemBox& box) {
   const bool overflow = box.bottom > g.margin_bottom;
   const std::string tip = "<title>System " + std::to_string(box.number) + ": gap " + std::to_string(box.gap) +
@@ -74,8 +103,8 @@ std::string draw_system(const PageGeometry& g, const SystemBox& box) {
                           (box.visible_staves == 1 ? " visible staff" : " visible staves") + "</title>";
   std::string out = rect(overflow ? "system overflow" : "system", box.left, box.top, box.right - box.left,
                          box.bottom - box.top, tip);
-  out += text("number", box.left + 30, box.top + std::min(75.0, std::max(box.bottom - box.top, 0.0)),
-              std::to_string(box.number));
+  out += draw_staves(box);
+  out += text("number", box.right + 16, (box.top + box.bottom) / 2 + 18, std::to_string(box.number));
   return out;
 }
 
@@ -85,7 +114,12 @@ std::string draw_page(const PageGeometry& g, const SvgOptions& options, double x
   out += rect("margins", g.margin_left, g.margin_top, g.margin_right - g.margin_left, g.margin_bottom - g.margin_top);
   out += band(g, g.margin_top, options.extra_top, +1);
   out += band(g, g.margin_bottom, options.extra_bottom, -1);
-  for (const SystemBox& box : g.systems) out += draw_system(g, box);
+  double above = g.margin_top;
+  for (const SystemBox& box : g.systems) {
+    out += draw_system(g, box);
+    out += draw_gap(box, above);
+    above = box.bottom;
+  }
   return out + "</g>\n";
 }
 

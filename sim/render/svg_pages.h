@@ -1,8 +1,11 @@
 // An SVG drawing of pages before and after a respacing run, side by side: one
 // row per page, the page as it was on the left and as it is on the right,
 // each with its edge, its margins, the run's extra top and bottom margins and
-// a box for every staff system (page_geometry.h). A system that reaches past
-// the bottom margin is drawn as overflowing.
+// every staff system (page_geometry.h): its box, five lines for each visible
+// staff (hidden staves are left out) and its number beside it, and its gap as
+// a red bar from the line it is measured from, with its value in the left
+// margin. A system that reaches past the bottom margin is drawn as
+// overflowing.
 //
 // The drawing's user units are page EVPU, y downward from the top of the
 // drawing; it is shown at one pixel for every six EVPU.

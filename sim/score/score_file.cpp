@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -17,6 +18,10 @@ namespace sim {
 namespace {
 
 constexpr size_t kLineWidth = 100;
+// Limits far beyond any score (a 1000-page score is about 1 MB and six levels
+// deep) that keep a wrong file from costing memory and time out of measure.
+constexpr uintmax_t kLargestFile = 32u << 20;
+constexpr size_t kDeepest = 64;
 
 std::string line_and_column(const std::string& text, size_t byte) {
   size_t line = 1;
@@ -32,12 +37,57 @@ std::string line_and_column(const std::string& text, size_t byte) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
-// nlohmann's message without its own prefix and position.
-std::string syntax_problem(const char* what) {
-  const std::string text = what;
-  const size_t at = text.find("syntax error");
-  return at == std::string::npos ? text : text.substr(at);
+// Bytes that are not printable ASCII as \xNN, so that a message quoting a
+// broken file prints as text.
+std::string printable(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    if (c >= 0x20 && c < 0x7F) {
+      out += char(c);
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+      out += escaped;
+    }
+  }
+  return out;
 }
+
+// nlohmann's message without its own prefix ("[json.exception...] ") and
+// position.
+std::string json_problem(const char* what) {
+  const std::string text = what;
+  size_t at = text.find("syntax error");
+  if (at == std::string::npos) at = text.find("] ") == std::string::npos ? 0 : text.find("] ") + 2;
+  return printable(text.substr(at));
+}
+
+// Finds where a parse stopped when the parser's exception does not say (a
+// number too large for a double): a second, event-only pass over the text
+// reports the position of its error.
+class ErrorLocator : public nlohmann::json_sax<Json> {
+ public:
+  size_t byte = 0;
+  bool found = false;
+
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(number_integer_t) override { return true; }
+  bool number_unsigned(number_unsigned_t) override { return true; }
+  bool number_float(number_float_t, const string_t&) override { return true; }
+  bool string(string_t&) override { return true; }
+  bool binary(binary_t&) override { return true; }
+  bool start_object(std::size_t) override { return true; }
+  bool key(string_t&) override { return true; }
+  bool end_object() override { return true; }
+  bool start_array(std::size_t) override { return true; }
+  bool end_array() override { return true; }
+  bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception&) override {
+    byte = position;
+    found = true;
+    return false;
+  }
+};
 
 // Follows the parse to reject a field given twice in one object, which a
 // plain parse would quietly resolve to the last value.
@@ -49,6 +99,9 @@ class DuplicateFieldCheck {
     switch (event) {
       case Json::parse_event_t::object_start:
       case Json::parse_event_t::array_start:
+        if (frames_.size() >= kDeepest)
+          throw ScoreFileError(file_, child_path().substr(0, 30) + "...",
+                               "nested more than " + std::to_string(kDeepest) + " levels deep");
         frames_.push_back(Frame{event == Json::parse_event_t::object_start, child_path(), "", 0, {}});
         break;
       case Json::parse_event_t::key:
@@ -135,22 +188,41 @@ void print(const Json& value, size_t indent, size_t column, std::string& out) {
 }  // namespace
 
 ScoreFile parse_score_text(const std::string& text, const std::string& name) {
+  if (text.empty()) throw ScoreFileError(name, "", "the file is empty");
+  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF')))
+    throw ScoreFileError(name, "", "the file is UTF-16; score files are UTF-8");
   Json document;
   try {
     document = Json::parse(text, DuplicateFieldCheck(name));
   } catch (const Json::parse_error& e) {
-    throw ScoreFileError(name, line_and_column(text, e.byte), syntax_problem(e.what()));
+    throw ScoreFileError(name, line_and_column(text, e.byte), json_problem(e.what()));
+  } catch (const Json::exception& e) {
+    ErrorLocator locator;
+    Json::sax_parse(text, &locator);
+    throw ScoreFileError(name, locator.found ? line_and_column(text, locator.byte) : "", json_problem(e.what()));
   }
   return read_score_json(document, name);
 }
 
 ScoreFile load_score_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw ScoreFileError(path, "", std::string("cannot open the file: ") + std::strerror(errno));
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) throw ScoreFileError(path, "", "cannot read the file");
-  return parse_score_text(text.str(), path);
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw ScoreFileError(path, "", "is a folder, not a score file");
+  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > kLargestFile)
+    throw ScoreFileError(path, "", "the file is " + std::to_string(size >> 20) + " MB; score files are refused above " +
+                                       std::to_string(kLargestFile >> 20) + " MB");
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (in == nullptr) throw ScoreFileError(path, "", std::string("cannot open the file: ") + std::strerror(errno));
+  std::string text;
+  char buffer[1 << 16];
+  size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0 && text.size() <= kLargestFile) text.append(buffer, n);
+  const int read_error = std::ferror(in) ? errno : 0;
+  std::fclose(in);
+  if (read_error != 0) throw ScoreFileError(path, "", std::string("cannot read the file: ") + std::strerror(read_error));
+  if (text.size() > kLargestFile)
+    throw ScoreFileError(path, "", "the file is larger than " + std::to_string(kLargestFile >> 20) + " MB");
+  return parse_score_text(text, path);
 }
 
 std::string score_file_text(const ScoreFile& file) {

@@ -2,12 +2,14 @@
 // as a user would run it, on the example score files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -42,12 +44,18 @@ class DunvaroSim : public testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  void TearDown() override {
+    fs::remove_all(dir_);
+    fs::remove_all(config_dir());
+  }
+  // Where the program keeps its settings during the test, outside the scratch
+  // directory whose files the tests count.
+  fs::path config_dir() const { return dir_.string() + "_config"; }
 
   ProgramRun run(const std::string& arguments) {
     const fs::path out = dir_ / "stdout.txt";
     const fs::path err = dir_ / "stderr.txt";
-    const std::string command = "'" + program_.string() + "' " + arguments + " >'" + out.string() + "' 2>'" +
+    const std::string command = "XDG_CONFIG_HOME='" + config_dir().string() + "' '" + program_.string() + "' " + arguments + " >'" + out.string() + "' 2>'" +
                                 err.string() + "'";
     const int raw = std::system(command.c_str());
     ProgramRun result;
@@ -148,7 +156,7 @@ TEST_F(DunvaroSim, ASettingTheDialogWouldRefuseStopsTheRunBeforeAnythingIsWritte
       {"--pages 3-2", "--pages: 2 is outside 3..3"},
       {"--pages 0", "--pages: 0 is outside 1..3"},
       {"--pages 2-x", "--pages: expected all, current"},
-      {"--single sideways", "--single: expected leave, top, center, bottom"},
+      {"--single sideways", "--single: expected leave, top, center or bottom"},
       {"--compact=yes", "--compact takes no value"},
       {"--frobnicate", "unknown option --frobnicate"},
   };
@@ -184,8 +192,151 @@ TEST_F(DunvaroSim, TheDemoWritesItsScoreTheRespacedScoreAndTheDrawing) {
 TEST_F(DunvaroSim, WithoutACommandItPrintsTheUsageAndFails) {
   const ProgramRun r = run("");
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("usage: dunvaro-sim respace SCORE.json"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Usage: dunvaro-sim [OPTIONS] SUBCOMMAND"), std::string::npos) << r.err;
   EXPECT_EQ(run("--help").status, 0);
+  const ProgramRun help = run("respace --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--extra-bottom EVPU"), std::string::npos) << help.out;
+}
+
+// A file's size and modification time: what an untouched file keeps.
+using FileStamp = std::pair<uintmax_t, fs::file_time_type>;
+FileStamp stamp(const fs::path& path) { return {fs::file_size(path), fs::last_write_time(path)}; }
+
+// Each bad score file is refused with its name and the problem, exit status
+// 2, nothing written and the file as it was.
+TEST_F(DunvaroSim, ABadScoreFileIsRefusedByNameWithItsProblem) {
+  fs::create_directories(dir_ / "folder.json");
+  std::ofstream(in_dir("empty.json")).flush();
+  std::ofstream(in_dir("latin1.json")) << "{\"format\": \"dunvaro-sc\xF6re\"}";
+  std::ofstream(in_dir("deep.json")) << std::string(10000, '[') << std::string(10000, ']');
+  std::ofstream(in_dir("overflow.json")) << "66e6010000000002_";
+  {
+    std::string block;  // 1 MB of numbers
+    for (int i = 0; block.size() < (1 << 20) - 8; ++i) block += std::to_string(100000 + i % 900000) + ", ";
+    block.resize(1 << 20, ' ');
+    std::ofstream huge(in_dir("huge.json"), std::ios::binary);
+    huge << "[";
+    for (int i = 0; i < 100; ++i) huge.write(block.data(), std::streamsize(block.size()));
+    huge << "0]";
+  }
+  const struct {
+    std::string file;
+    const char* problem;
+  } cases[] = {
+      {in_dir("missing.json"), ": cannot open the file: No such file or directory"},
+      {"/proc/self/mem", ": cannot read the file: Input/output error"},
+      {in_dir("folder.json"), ": is a folder, not a score file"},
+      {in_dir("empty.json"), ": the file is empty"},
+      {in_dir("latin1.json"), ": line 1, column 23: syntax error while parsing value - invalid string: ill-formed UTF-8 byte"},
+      {in_dir("deep.json"), ": [0][0][0][0][0][0][0][0][0][0]...: nested more than 64 levels deep"},
+      {in_dir("overflow.json"), ": line 1, column 16: number overflow parsing '66e6010000000002'"},
+      {in_dir("huge.json"), ": the file is 100 MB; score files are refused above 32 MB"},
+  };
+  for (const auto& c : cases) {
+    const bool regular = fs::is_regular_file(c.file) && c.file.rfind("/proc", 0) != 0;
+    const FileStamp before = regular ? stamp(c.file) : FileStamp{};
+    const size_t files = files_written();
+    const ProgramRun r = run("respace '" + c.file + "' --pages all -o '" + in_dir("out.json") + "'");
+    EXPECT_EQ(r.status, 2) << c.file;
+    EXPECT_NE(r.err.find("dunvaro-sim: " + c.file + c.problem), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "") << c.file;
+    EXPECT_EQ(files_written(), files) << c.file;
+    if (regular) {
+      EXPECT_EQ(stamp(c.file), before) << "untouched " << c.file;
+    }
+  }
+}
+
+// An output that cannot be written is refused by name: exit status 2, no file
+// and no temporary left behind, the score file untouched, /dev/full still a
+// device.
+TEST_F(DunvaroSim, AnOutputThatCannotBeWrittenIsNamedWithItsProblemAndLeavesNothingBehind) {
+  const fs::path locked = dir_ / "locked";
+  fs::create_directories(locked);
+  ::chmod(locked.c_str(), 0555);
+  // Permissions do not stop root: then a folder of a read-only file system.
+  const bool permissions_hold = ::access(locked.c_str(), W_OK) != 0;
+  const std::string read_only = permissions_hold ? locked.string() : "/sys";
+  fs::copy_file(example("piano.json"), dir_ / "in.json");
+  const std::string input = read_file(dir_ / "in.json");
+  const struct {
+    std::string target;
+    std::string message;
+  } cases[] = {
+      {in_dir("nowhere/out.json"), in_dir("nowhere/out.json") + ": the folder " + in_dir("nowhere") + " does not exist"},
+      {read_only + "/out.json", read_only + "/out.json: cannot "},
+      {"/dev/full", "/dev/full: cannot write the file: No space left on device"},
+      {dir_.string(), dir_.string() + ": is a folder, not a file"},
+  };
+  for (const auto& c : cases) {
+    for (const char* option : {"-o", "--svg"}) {
+      const ProgramRun r = run("respace '" + in_dir("in.json") + "' --pages all " + option + " '" + c.target + "'");
+      EXPECT_EQ(r.status, 2) << option << " " << c.target << "\n" << r.out;
+      EXPECT_NE(r.err.find("dunvaro-sim: " + c.message), std::string::npos) << r.err;
+      EXPECT_EQ(r.out.find("Wrote"), std::string::npos) << r.out;
+    }
+  }
+  ::chmod(locked.c_str(), 0755);
+  EXPECT_EQ(files_written(), 2u) << "only the score and the folder";
+  EXPECT_TRUE(fs::is_empty(locked));
+  EXPECT_EQ(read_file(dir_ / "in.json"), input);
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST_F(DunvaroSim, ARegistryFileThatCannotBeReadIsRefusedUnlessTheRunStartsFresh) {
+  std::ofstream(in_dir("registry.txt")) << "not a registry\n";
+  const std::string command = "respace '" + example("piano.json") + "' --pages 1 --registry '" + in_dir("registry.txt") + "'";
+  const ProgramRun refused = run(command);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find(in_dir("registry.txt") + ": cannot be read as a registry file"), std::string::npos)
+      << refused.err;
+  const ProgramRun fresh = run(command + " --fresh");
+  EXPECT_EQ(fresh.status, 0) << fresh.err;
+  EXPECT_NE(read_file(dir_ / "registry.txt"), "not a registry\n") << "the run's settings replace it";
+}
+
+std::vector<int> gaps_of(const sim::ScoreFile& file) {
+  std::vector<int> gaps;
+  for (const sim::StaffSystem& system : file.score.systems) gaps.push_back(system.gap);
+  return gaps;
+}
+
+// Every example score under a handful of settings gives the gaps recorded in
+// recorded_gaps.txt ("SCORE | OPTIONS | GAPS").
+TEST_F(DunvaroSim, EveryExampleGetsTheRecordedGaps) {
+  ASSERT_EQ(run("demo --out '" + in_dir("demo") + "'").status, 0);
+  std::ifstream table(fs::path(__FILE__).parent_path() / "recorded_gaps.txt");
+  std::string row;
+  int rows = 0;
+  while (std::getline(table, row)) {
+    if (row.empty() || row[0] == '#') continue;
+    const size_t bar1 = row.find(" | ");
+    const size_t bar2 = row.find(" | ", bar1 + 3);
+    const std::string name = row.substr(0, bar1);
+    const std::string options = row.substr(bar1 + 3, bar2 - bar1 - 3);
+    std::istringstream numbers(row.substr(bar2 + 3));
+    const std::vector<int> expected{std::istream_iterator<int>(numbers), std::istream_iterator<int>()};
+    const std::string score = name == "demo.json" ? in_dir("demo/demo-score.json") : example(name.c_str());
+    const ProgramRun r = run("respace '" + score + "' " + options + " --fresh -o '" + in_dir("out.json") + "'");
+    ASSERT_EQ(r.status, 0) << row << "\n" << r.out << r.err;
+    EXPECT_EQ(gaps_of(sim::load_score_file(in_dir("out.json"))), expected) << row;
+    ++rows;
+  }
+  EXPECT_EQ(rows, 42);
+}
+
+TEST_F(DunvaroSim, TheDialogShowsItsControlsAsTheyOpenInTheChosenLanguage) {
+  const ProgramRun r = run("dialog '" + example("piano.json") + "'");
+  EXPECT_EQ(r.status, 0) << r.err;
+  for (const char* shown : {"KV Dunvaro  v 1.20\n", "  (o) &Current Page (2)\n", "    [1]   (disabled)\n",
+                            "  to   (disabled)\n", "    [3]   (disabled)\n", "  (o) Center\n", "<Apply>\n"})
+    EXPECT_NE(r.out.find(shown), std::string::npos) << shown << "\n" << r.out;
+  EXPECT_NE(run("dialog '" + example("piano.json") + "' --language 2").out.find("  bis   (disabled)\n"),
+            std::string::npos);
+  const ProgramRun refused = run("dialog '" + example("piano.json") + "' --language 13");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("--language: 13 is outside 0..12"), std::string::npos) << refused.err;
 }
 
 }  // namespace

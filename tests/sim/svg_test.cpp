@@ -93,3 +93,24 @@ TEST(SvgPages, ASystemsTooltipGivesItsGapHeightAndVisibleStaves) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SvgPages, EachVisibleStaffIsFiveLinesAtItsPositionAndEachGapIsWrittenBesideIt) {
+  sim::Score score = tiny_score(-50);
+  score.systems[0].top_margin = -30;
+  score.instrument_lists[0] = {{1, 0, 0}, {2, 0, -120}, {3, 0, -300}};
+  score.staves[2].hidden = true;
+  score.staves[3].hidden = false;
+  const std::string svg = sim::before_after_svg(score, score, kHost2010, {});
+
+  // System top at 100 + 50; the staves' top lines 30 below it, then at their
+  // depths 0 and 300 (staff 2 is hidden); lines 24 apart.
+  for (int y : {180, 204, 228, 252, 276, 480, 576})
+    EXPECT_EQ(count(svg, "<line class=\"staff\" x1=\"100\" y1=\"" + std::to_string(y) + "\" x2=\"900\""), 2) << y;
+  EXPECT_EQ(count(svg, "<line class=\"staff\""), 2 * 10) << "two drawn staves on each side";
+  EXPECT_EQ(count(svg, "<line class=\"barline\" x1=\"100\" y1=\"180\" x2=\"100\" y2=\"576\"/>"), 2);
+  EXPECT_EQ(count(svg, "<text class=\"gap-value\" x=\"72\" y=\"141\">-50</text>"), 2) << svg;
+}
+
+}  // namespace
