@@ -1,0 +1,247 @@
+// The respacing dialog as a person uses it: the plug-in loaded from the host's
+// menu, the dialog driven with clicks, typing, arrows, Ctrl and the clock.
+#include "ui/respacing_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "platform/posix/testing.h"
+#include "shell/user_prefs.h"
+#include "sim/host/plugin_session.h"
+#include "sim/ui/person.h"
+#include "sim/ui/units.h"
+#include "support/sim_host_fixture.h"
+#include "ui/respacing_dialog_ids.h"
+
+namespace {
+
+constexpr int kPages = 10;
+
+std::string without_marker(std::string text) {
+  const size_t at = text.find('&');
+  if (at != std::string::npos) text.erase(at, 1);
+  return text;
+}
+
+class RespacingDialog : public SimHostTest {
+ protected:
+  void SetUp() override {
+    SimHostTest::SetUp();
+    for (int i = 0; i < kPages; ++i) host.add_page();
+    host.set_unit(sim::kUnitEvpu);
+    host.set_page_view(true);
+    host.set_current_page(3);
+  }
+  void TearDown() override {
+    if (session_) session_->terminate();
+    session_.reset();
+    SimHostTest::TearDown();
+  }
+
+  // Loads the plug-in as the host does and picks its menu item.
+  sim::Person open() {
+    session_ = std::make_unique<sim::PluginSession>(host);
+    session_->version();
+    session_->init();
+    session_->enumerate();
+    session_->invoke();
+    return sim::Person(session_->dialog());
+  }
+
+  std::unique_ptr<sim::PluginSession> session_;
+};
+
+struct EntryCase {
+  const char* name;
+  int range;  // radio button clicked
+  const char* from;
+  const char* to;
+  const char* top;
+  const char* bottom;
+  bool avoid_collision;
+  int rejected_at;  // control focused on rejection, 0 when accepted
+  int16_t first, last, top_evpu, bottom_evpu;  // the record after an accepted Apply
+};
+
+TEST_F(RespacingDialog, ApplyChecksTheEntriesBeforeAnythingRuns) {
+  const EntryCase cases[] = {
+      {"all pages ignore the edits", IDC_ALL_PAGES, "5", "2", "0", "0", false, 0, 1, kPages, 0, 0},
+      {"single page takes from", IDC_SINGLE_PAGE, "3", "8", "0", "0", false, 0, 3, 3, 0, 0},
+      {"current page", IDC_CURRENT_PAGE, "5", "6", "0", "0", false, 0, 3, 3, 0, 0},
+      {"selected pages", IDC_SELECTED_PAGES, "2", "9", "0", "0", false, 0, 2, 9, 0, 0},
+      {"from above to", IDC_SELECTED_PAGES, "5", "2", "0", "0", false, IDC_FROM_PAGE, 0, 0, 0, 0},
+      {"from zero", IDC_SELECTED_PAGES, "0", "2", "0", "0", false, IDC_FROM_PAGE, 0, 0, 0, 0},
+      {"to beyond the score", IDC_SELECTED_PAGES, "2", "999", "0", "0", false, IDC_TO_PAGE, 0, 0, 0, 0},
+      {"top -100", IDC_ALL_PAGES, "", "", "-100", "0", false, 0, 1, kPages, -100, 0},
+      {"top -101", IDC_ALL_PAGES, "", "", "-101", "0", false, IDC_TOP_MARGIN, 0, 0, 0, 0},
+      {"top 0 avoiding collisions", IDC_ALL_PAGES, "", "", "0", "0", true, 0, 1, kPages, 0, 0},
+      {"top -1 avoiding collisions", IDC_ALL_PAGES, "", "", "-1", "0", true, IDC_TOP_MARGIN, 0, 0, 0, 0},
+      {"top 700", IDC_ALL_PAGES, "", "", "700", "0", false, 0, 1, kPages, 700, 0},
+      {"top 701", IDC_ALL_PAGES, "", "", "701", "0", false, IDC_TOP_MARGIN, 0, 0, 0, 0},
+      {"top huge", IDC_ALL_PAGES, "", "", "9999999", "0", false, IDC_TOP_MARGIN, 0, 0, 0, 0},
+      {"bottom 300", IDC_ALL_PAGES, "", "", "0", "300", false, 0, 1, kPages, 0, 300},
+      {"bottom 301", IDC_ALL_PAGES, "", "", "0", "301", false, IDC_BOTTOM_MARGIN, 0, 0, 0, 0},
+      {"bottom -1", IDC_ALL_PAGES, "", "", "0", "-1", false, IDC_BOTTOM_MARGIN, 0, 0, 0, 0},
+      {"top before bottom", IDC_ALL_PAGES, "", "", "701", "301", false, IDC_TOP_MARGIN, 0, 0, 0, 0},
+      {"fractions truncate", IDC_ALL_PAGES, "", "", "12.9", "-0.5", false, 0, 1, kPages, 12, 0},
+      {"negative fractions too", IDC_ALL_PAGES, "", "", "-12.9", "0", false, 0, 1, kPages, -12, 0},
+  };
+  for (const EntryCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    host.set_avoid_collision(c.avoid_collision);
+    sim::Person person = open();
+    person.click(IDC_SELECTED_PAGES);  // the page fields take typing only while enabled
+    if (*c.from) person.type(IDC_FROM_PAGE, c.from);
+    if (*c.to) person.type(IDC_TO_PAGE, c.to);
+    person.click(c.range);
+    person.type(IDC_TOP_MARGIN, c.top);
+    person.type(IDC_BOTTOM_MARGIN, c.bottom);
+    const size_t beeps = standin::beeps().size();
+    const size_t updates = host.layout_updates().size();
+    const structUserPrefs before = UserPrefs;
+    person.click(IDC_APPLY);
+    if (c.rejected_at != 0) {
+      EXPECT_EQ(standin::beeps().size(), beeps + 1);
+      EXPECT_TRUE(person.has_focus(c.rejected_at));
+      EXPECT_EQ(host.layout_updates().size(), updates) << "nothing ran";
+      EXPECT_EQ(std::memcmp(&before, &UserPrefs, sizeof before), 0) << "nothing stored";
+    } else {
+      EXPECT_EQ(standin::beeps().size(), beeps);
+      EXPECT_EQ(host.layout_updates().size(), updates + 1);
+      EXPECT_EQ(UserPrefs.firstPage, c.first);
+      EXPECT_EQ(UserPrefs.lastPage, c.last);
+      EXPECT_EQ(UserPrefs.extraTopMargin, c.top_evpu);
+      EXPECT_EQ(UserPrefs.extraBottomMargin, c.bottom_evpu);
+      EXPECT_TRUE(person.dialog_open()) << "Apply without Ctrl keeps the dialog";
+    }
+    session_->terminate();
+    session_.reset();
+  }
+}
+
+TEST_F(RespacingDialog, MarginArrowsStepOneEvpuWithinTheLimits) {
+  sim::Person person = open();
+  struct Arrow {
+    int field, updown;
+    const char* start;
+    bool up;
+    const char* after;
+  };
+  const Arrow arrows[] = {
+      {IDC_TOP_MARGIN, IDC_TOP_MARGIN_UPDOWN, "10", true, "11"},
+      {IDC_TOP_MARGIN, IDC_TOP_MARGIN_UPDOWN, "700", true, "700"},
+      {IDC_TOP_MARGIN, IDC_TOP_MARGIN_UPDOWN, "-100", false, "-100"},
+      {IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_UPDOWN, "0", false, "0"},
+      {IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_UPDOWN, "300", true, "300"},
+      {IDC_BOTTOM_MARGIN, IDC_BOTTOM_MARGIN_UPDOWN, "5", false, "4"},
+  };
+  for (const Arrow& a : arrows) {
+    person.type(a.field, a.start);
+    person.press_arrow(a.updown, a.up);
+    EXPECT_EQ(person.text(a.field), a.after) << a.start << (a.up ? " up" : " down");
+  }
+}
+
+TEST_F(RespacingDialog, TheClockFollowsTheHostsView) {
+  sim::Person person = open();
+  EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), "Current Page (3)");
+  host.set_page_view(false);
+  person.wait(500);
+  EXPECT_FALSE(person.enabled(IDC_APPLY));
+  for (int id : {IDC_CURRENT_PAGE, IDC_ALL_PAGES, IDC_SINGLE_PAGE, IDC_SELECTED_PAGES})
+    EXPECT_FALSE(person.enabled(id)) << id;
+  EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), "Current Page");
+  EXPECT_TRUE(person.checked(IDC_CURRENT_PAGE)) << "a disabled choice keeps its mark";
+  host.set_page_view(true);
+  host.set_current_page(7);
+  person.wait(500);
+  EXPECT_TRUE(person.enabled(IDC_APPLY));
+  EXPECT_TRUE(person.enabled(IDC_SELECTED_PAGES));
+  EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), "Current Page (7)");
+}
+
+TEST_F(RespacingDialog, ClosingWithoutACurrentPageBeepsAndKeepsTheSettings) {
+  sim::Person person = open();
+  host.set_page_view(false);
+  person.wait(500);
+  person.type(IDC_TOP_MARGIN, "55");
+  structUserPrefs before = UserPrefs;
+  const size_t beeps = standin::beeps().size();
+  person.press_close_box();
+  EXPECT_FALSE(person.dialog_open());
+  EXPECT_EQ(standin::beeps().size(), beeps + 1);
+  before.dialogLeft = UserPrefs.dialogLeft;
+  before.dialogTop = UserPrefs.dialogTop;
+  EXPECT_EQ(std::memcmp(&before, &UserPrefs, sizeof before), 0);
+  EXPECT_NE(UserPrefs.dialogLeft, -32768) << "the position is kept";
+}
+
+TEST_F(RespacingDialog, ASecondMenuPickRestoresTheOpenDialogAsItWas) {
+  sim::Person person = open();
+  person.type(IDC_TOP_MARGIN, "42");
+  ShowWindow(person.dialog(), SW_MINIMIZE);
+  session_->invoke();
+  EXPECT_EQ(session_->dialog(), person.dialog());
+  EXPECT_TRUE(person.dialog_visible());
+  EXPECT_EQ(person.text(IDC_TOP_MARGIN), "42") << "not initialised again";
+}
+
+TEST_F(RespacingDialog, AnUnknownSingleSystemChoiceShowsNoneAndStoresBottom) {
+  const int16_t stored[11] = {3, 1, 1, 0, 0, 0, 0, 7, -32768, -32768, 0};
+  standin::registry_write("Software\\KVPlugins\\KVDunvaro104", "UserDialog", REG_BINARY, stored,
+                          sizeof stored);
+  sim::Person person = open();
+  EXPECT_EQ(UserPrefs.singleSystems, 7);
+  for (int id : {IDC_LEAVE_ALONE, IDC_PLACE_TOP, IDC_PLACE_CENTER, IDC_PLACE_BOTTOM})
+    EXPECT_FALSE(person.checked(id)) << id;
+  person.click(IDC_CLOSE);
+  EXPECT_EQ(UserPrefs.singleSystems, 3);
+}
+
+TEST_F(RespacingDialog, TheCancelCommandOnlyRefreshes) {
+  sim::Person person = open();
+  host.set_page_view(false);
+  SendMessageA(person.dialog(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);  // Escape
+  EXPECT_TRUE(person.dialog_open());
+  EXPECT_FALSE(person.enabled(IDC_APPLY)) << "the refresh ran";
+}
+
+TEST_F(RespacingDialog, CtrlApplyRunsAndCloses) {
+  sim::Person person = open();
+  person.click(IDC_ALL_PAGES);
+  person.hold_ctrl(true);
+  person.click(IDC_APPLY);
+  person.hold_ctrl(false);
+  EXPECT_FALSE(person.dialog_open());
+  EXPECT_EQ(host.layout_updates().size(), 1u);
+  EXPECT_EQ(UserPrefs.processRange, 0);
+}
+
+TEST_F(RespacingDialog, TheHostsNotificationsReachTheDialog) {
+  sim::Person person = open();
+  EXPECT_EQ(person.text(IDC_APPLY), "Apply");
+  standin::set_ui_language(0x041D);  // Swedish
+  host.raise_language_changed();
+  EXPECT_EQ(person.text(IDC_APPLY), "Verkst\xE4ll");
+  host.raise_closing();
+  EXPECT_FALSE(person.dialog_open());
+  EXPECT_EQ(hwndModelessWindow, nullptr);
+}
+
+TEST_F(RespacingDialog, TerminateClosesTheDialogAndGivesTheHostWindowBack) {
+  const LONG_PTR host_procedure = GetWindowLongPtrA(host.main_window(), GWLP_WNDPROC);
+  sim::Person person = open();
+  person.type(IDC_BOTTOM_MARGIN, "30");
+  EXPECT_EQ(session_->terminate(), 0);
+  EXPECT_FALSE(person.dialog_open());
+  EXPECT_EQ(GetWindowLongPtrA(host.main_window(), GWLP_WNDPROC), host_procedure);
+  std::vector<BYTE> stored;
+  ASSERT_TRUE(standin::registry_read("Software\\KVPlugins\\KVDunvaro104", "UserDialog", &stored));
+  EXPECT_EQ(stored[12] | stored[13] << 8, 30) << "the entries made before closing are saved";
+  session_.reset();
+}
+
+}  // namespace
