@@ -104,7 +104,10 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND EXISTS /usr/include/nlohmann/jso
     target_link_options(finale_e2e PRIVATE -static -static-libgcc -static-libstdc++ ${KV_HOST_EXPORTS_DEF})
     set_target_properties(finale_e2e PROPERTIES OUTPUT_NAME FINALE SUFFIX .EXE
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e)
-    add_custom_command(TARGET finale_e2e POST_BUILD
+    # Copied each time the DLL is linked: a copy made when FINALE.EXE links
+    # would go stale when only the plug-in changes.
+    add_custom_command(TARGET kvdunvaro POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/e2e
       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:kvdunvaro> ${CMAKE_BINARY_DIR}/e2e/)
     add_dependencies(finale_e2e kvdunvaro)
     configure_file(${CMAKE_SOURCE_DIR}/examples/orchestral.json ${CMAKE_BINARY_DIR}/e2e/orchestral.json COPYONLY)

@@ -267,7 +267,7 @@ TEST_F(FinaleSwedishE2E, TheDialogIsInSwedishWithUniqueAccelerators) {
       {IDC_BOTTOM_LABEL, "Nederst:", true},
       {IDC_MULTIPLE_SYSTEMS_GROUP, "Flera system", false},
       {IDC_KEEP_TOPMOST, "H\xE5ll \xF6versta systemet still", true},
-      {IDC_INCLUDE_GAPS, "R\xE4kna med existerande mellanrum", true},
+      {IDC_INCLUDE_GAPS, "Ta med befintliga mellanrum", true},
       {IDC_COMPACT, "Kompakt", true},
       {IDC_SINGLE_SYSTEMS_GROUP, "Ensamma system", false},
       {IDC_LEAVE_ALONE, "G\xF6r ingenting", false},

@@ -10,6 +10,8 @@
 # user's (and user-interface) language from it. The locale is compiled with
 # localedef next to the prefix on first use, so the machine needs only the
 # locale sources of Debian's "locales" package, not a generated system locale.
+# KV_WINE_USE_DISPLAY=1 runs the program on the X display in DISPLAY instead of
+# a fresh virtual one (to capture what it shows).
 set -euo pipefail
 [ $# -ge 2 ] || { sed -n '2,8p' "$0" >&2; exit 2; }
 prefix=$(realpath -m "$1"); shift
@@ -66,4 +68,8 @@ fi
 create_prefix
 [ -z "${KV_WINE_LOCALE:-}" ] || use_locale "$KV_WINE_LOCALE"
 program=$1; shift
-bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" xvfb-run -a "$wine" "$program" "$@"
+if [ "${KV_WINE_USE_DISPLAY:-}" = 1 ]; then
+  bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" "$wine" "$program" "$@"
+else
+  bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" xvfb-run -a "$wine" "$program" "$@"
+fi
