@@ -4,6 +4,7 @@
 // windows: the frame with its "MDIClient" and the document window.
 //
 //   FINALE.EXE [--score FILE] [--write FILE] [--self-check]
+//              [--show-dialog SECONDS [--plugin DLL]]
 //
 // --self-check looks at the program from the plug-in's side, the way the
 // plug-in's binding code and window toolkit do, and prints every mismatch:
@@ -12,12 +13,17 @@
 // view marker 1016, page box 1005) showing the score's view, and a message
 // box caught, read and dismissed by the CBT hook.
 // --write writes the host's score back to a score file.
+// --show-dialog loads the plug-in (kvdunvaro.dll, or the DLL named by
+// --plugin), picks its menu item and leaves its dialog open for SECONDS,
+// printing where it is on the screen (for screenshots).
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
 
 #include "sim/finale/message_box_catcher.h"
+#include "sim/finale/show_dialog.h"
 #include "sim/host/exports.h"
 #include "sim/host/sim_host.h"
 #include "sim/score/demo_score.h"
@@ -28,6 +34,8 @@ namespace {
 struct Options {
   std::string score_path;
   std::string write_path;
+  std::string plugin = "kvdunvaro.dll";
+  int show_seconds = 0;
   bool self_check = false;
 };
 
@@ -38,6 +46,14 @@ bool parse(int argc, char** argv, Options* options) {
       options->self_check = true;
     } else if ((arg == "--score" || arg == "--write") && i + 1 < argc) {
       (arg == "--score" ? options->score_path : options->write_path) = argv[++i];
+    } else if (arg == "--plugin" && i + 1 < argc) {
+      options->plugin = argv[++i];
+    } else if (arg == "--show-dialog" && i + 1 < argc) {
+      options->show_seconds = std::atoi(argv[++i]);
+      if (options->show_seconds <= 0) {
+        std::fprintf(stderr, "FINALE.EXE: --show-dialog needs a number of seconds\n");
+        return false;
+      }
     } else {
       std::fprintf(stderr, "FINALE.EXE: unknown argument %s\n", arg.c_str());
       return false;
@@ -127,6 +143,8 @@ int main(int argc, char** argv) {
       std::printf("FINALE.EXE: %zu exports, window tree: %s\n", sim::export_count(),
                   problems == 0 ? "as the plug-in expects" : "problems above");
     }
+    if (options.show_seconds > 0 && finale::show_dialog(host, options.plugin.c_str(), options.show_seconds) != 0)
+      ++problems;
     if (!options.write_path.empty()) {
       sim::ScoreFile written = file;
       written.score = host.score();

@@ -14,6 +14,10 @@
 
 #include "sim/score/score_file_json.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace sim {
 namespace {
 
@@ -185,6 +189,19 @@ void print(const Json& value, size_t indent, size_t column, std::string& out) {
   out += std::string(indent, ' ') + (object ? "}" : "]");
 }
 
+// Puts `from` in the place of `to`, replacing a file already there. The C
+// library's rename does that on POSIX; on Windows it refuses an existing
+// target, so FINALE.EXE could write a score file only once.
+bool replace_file(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  return false;
+#else
+  return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
 }  // namespace
 
 ScoreFile parse_score_text(const std::string& text, const std::string& name) {
@@ -249,7 +266,7 @@ void save_score_file(const ScoreFile& file, const std::string& path) {
       throw ScoreFileError(path, "", "cannot write the file");
     }
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (!replace_file(temporary, path)) {
     const int error = errno;
     std::remove(temporary.c_str());
     throw ScoreFileError(path, "", std::string("cannot write the file: ") + std::strerror(error));

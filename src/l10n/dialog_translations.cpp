@@ -16,7 +16,7 @@
   TABLE(translKeepTopmostStill, "Keep topmost system still",                  \
         "Håll översta systemet still")                                        \
   TABLE(translIncludeGaps, "Include existing gaps in calc.",                  \
-        "Räkna med existerande mellanrum")                                    \
+        "Ta med befintliga mellanrum")                                        \
   TABLE(translCompact, "Compact", "Kompakt")                                  \
   TABLE(translSingleSystems, "Single systems", "Ensamma system")              \
   TABLE(translLeaveAlone, "Leave alone", "Gör ingenting")                     \

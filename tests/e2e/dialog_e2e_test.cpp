@@ -3,16 +3,25 @@
 // input messages, real timers and the real registry. On a failure the test
 // prints what the host saw: the calls it answered, the message boxes, the
 // dialog's controls.
+//
+// The Apply test writes the respaced demo score to demo-respaced-wine.json in
+// the working directory; the ctest e2e_gaps_native compares its gaps with the
+// ones the native dunvaro-sim writes for the same score and settings.
+// FinaleSwedishE2E runs on its own (ctest e2e_swedish) with a Swedish locale.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "e2e/beep_recorder.h"
 #include "sim/finale/message_box_catcher.h"
 #include "sim/host/exports.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
 #include "sim/score/demo_score.h"
+#include "sim/score/score_file.h"
 #include "sim/ui/person.h"
 #include "ui/respacing_dialog_ids.h"
 
@@ -24,12 +33,15 @@ class FinaleE2E : public testing::Test {
  protected:
   void SetUp() override {
     RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
-    const sim::ScoreFile file = sim::demo_score();
+    use_score(sim::demo_score());
+    sim::install(host_);
+  }
+  // The score the host holds, shown in page view at page 1.
+  void use_score(const sim::ScoreFile& file) {
     host_.score() = file.score;
     host_.set_version_word(file.host_version);
     host_.set_page_view(true);
     host_.set_current_page(1);
-    sim::install(host_);
     before_ = host_.score();
   }
   void TearDown() override {
@@ -37,8 +49,11 @@ class FinaleE2E : public testing::Test {
   }
 
   // Loads the plug-in as the host does at start-up and picks its menu item.
+  // The plug-in's beeps are recorded from the moment it is loaded.
   HWND open_dialog() {
+    beeps_.reset();
     session_ = std::make_unique<sim::PluginSession>(host_);
+    beeps_ = std::make_unique<e2e::BeepRecorder>(session_->module());
     session_->version();
     session_->init();
     session_->enumerate();
@@ -70,10 +85,31 @@ class FinaleE2E : public testing::Test {
     }
   }
 
+  int error_beeps() const {
+    int n = 0;
+    for (UINT type : beeps_->beeps()) n += type == MB_ICONEXCLAMATION;
+    return n;
+  }
+
+  // The settings value Terminate stored, as its eleven 16-bit fields.
+  std::vector<int> stored_settings() {
+    std::vector<int> fields;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return fields;
+    BYTE value[64] = {};
+    DWORD type = 0, size = sizeof value;
+    const LONG status = RegQueryValueExA(key, "UserDialog", nullptr, &type, value, &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || type != REG_BINARY) return fields;
+    for (DWORD i = 0; i + 1 < size; i += 2) fields.push_back(int16_t(value[i] | value[i + 1] << 8));
+    return fields;
+  }
+
   sim::Host host_;
   sim::Score before_;
   finale::MessageBoxCatcher boxes_;
   std::unique_ptr<sim::PluginSession> session_;
+  std::unique_ptr<e2e::BeepRecorder> beeps_;  // after session_: restored before the library goes
 };
 
 TEST_F(FinaleE2E, ApplyRespacesThenAMenuPickRestoresTheDialogAndCtrlApplyClosesIt) {
@@ -81,9 +117,15 @@ TEST_F(FinaleE2E, ApplyRespacesThenAMenuPickRestoresTheDialogAndCtrlApplyClosesI
   ASSERT_NE(dialog, nullptr) << "FX_Dialog made no dialog from resource 20128";
   sim::Person person(dialog);
   EXPECT_TRUE(person.enabled(IDC_APPLY));
+  // The file first holds the demo score as it was, so that a result of an
+  // earlier run never stands in for this one's.
+  sim::ScoreFile written = sim::demo_score();
+  sim::save_score_file(written, "demo-respaced-wine.json");
   person.click(IDC_ALL_PAGES);
   person.click(IDC_APPLY);
   EXPECT_GT(changed_gaps(), 0) << "Apply on all pages of the demo score changed no gap";
+  written.score = host_.score();
+  sim::save_score_file(written, "demo-respaced-wine.json");
   EXPECT_TRUE(person.dialog_open()) << "Apply without Ctrl keeps the dialog";
 
   ShowWindow(dialog, SW_MINIMIZE);
@@ -98,18 +140,78 @@ TEST_F(FinaleE2E, ApplyRespacesThenAMenuPickRestoresTheDialogAndCtrlApplyClosesI
   EXPECT_FALSE(person.dialog_open()) << "Ctrl+Apply closes the dialog";
 }
 
-TEST_F(FinaleE2E, ARejectedPageRangeKeepsTheScoreAndFocusesTheField) {
+// Each rejected entry beeps, takes the focus with its whole text selected,
+// shows no box and runs nothing; the settings keep what Init gave them.
+TEST_F(FinaleE2E, ARejectedEntryBeepsFocusesTheFieldAndKeepsTheSettings) {
+  HWND dialog = open_dialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(beeps_->ok()) << "the DLL imports no MessageBeep from user32";
+  sim::Person person(dialog);
+  person.click(IDC_SELECTED_PAGES);
+  const struct {
+    const char* what;
+    int field;
+    const char* entry;
+  } rejected[] = {
+      {"from above to", IDC_FROM_PAGE, "3"},  // to is 2
+      {"to above the 4 pages", IDC_TO_PAGE, "999"},
+      {"top margin above 700 EVPU", IDC_TOP_MARGIN, "701e"},
+      {"bottom margin above 300 EVPU", IDC_BOTTOM_MARGIN, "301e"},
+  };
+  for (const auto& r : rejected) {
+    SCOPED_TRACE(r.what);
+    person.type(IDC_FROM_PAGE, "1");
+    person.type(IDC_TO_PAGE, "2");
+    person.type(IDC_TOP_MARGIN, "0");
+    person.type(IDC_BOTTOM_MARGIN, "0");
+    person.type(r.field, r.entry);
+    person.click(IDC_PLACE_TOP);  // the focus leaves the field
+    const int beeps_before = error_beeps();
+    person.click(IDC_APPLY);
+    EXPECT_EQ(error_beeps(), beeps_before + 1) << "one error beep (MessageBeep MB_ICONEXCLAMATION)";
+    EXPECT_TRUE(person.has_focus(r.field));
+    const LRESULT selection = SendDlgItemMessageA(dialog, r.field, EM_GETSEL, 0, 0);
+    EXPECT_EQ(LOWORD(selection), 0);
+    EXPECT_EQ(HIWORD(selection), person.text(r.field).size()) << "the whole entry is selected";
+  }
+  EXPECT_EQ(host_.log().count("FX_UpdateLayout"), 0) << "the page driver never ran";
+  EXPECT_EQ(changed_gaps(), 0);
+  EXPECT_TRUE(boxes_.boxes().empty()) << "a rejected entry beeps, it shows no box";
+
+  // Closing with the last entry still rejected beeps once more and stores
+  // nothing but the dialog's position.
+  person.click(IDC_CLOSE);
+  EXPECT_EQ(error_beeps(), int(std::size(rejected)) + 1);
+  EXPECT_FALSE(person.dialog_open());
+  session_->terminate();
+  const std::vector<int> stored = stored_settings();
+  ASSERT_EQ(stored.size(), 11u);
+  // processRange, firstPage, lastPage, keepTopmostStill, includeGaps, extra
+  // top and bottom margins, singleSystems as Init left them: the defaults, 1..9999.
+  EXPECT_EQ(std::vector<int>(stored.begin(), stored.begin() + 8), (std::vector<int>{3, 1, 9999, 0, 0, 0, 0, 2}));
+  EXPECT_EQ(stored[10], 0) << "compact";
+}
+
+// Extra margins of 700 and 300 EVPU leave the tall lone system on page 1 of
+// the orchestral example no room (copied beside FINALE.EXE from examples/):
+// that page gives its information box, and the other pages are respaced.
+TEST_F(FinaleE2E, APageThatCannotBeProcessedShowsItsInformationBox) {
+  use_score(sim::load_score_file("orchestral.json"));
   HWND dialog = open_dialog();
   ASSERT_NE(dialog, nullptr);
   sim::Person person(dialog);
-  person.click(IDC_SELECTED_PAGES);
-  person.type(IDC_FROM_PAGE, "2");
-  person.type(IDC_TO_PAGE, "1");
+  person.click(IDC_ALL_PAGES);
+  person.type(IDC_TOP_MARGIN, "700e");  // the host shows inches; "e" types EVPU
+  person.type(IDC_BOTTOM_MARGIN, "300e");
   person.click(IDC_APPLY);
-  EXPECT_EQ(changed_gaps(), 0);
+  ASSERT_EQ(boxes_.boxes().size(), 1u);
+  const finale::CaughtBox& box = boxes_.boxes()[0];
+  EXPECT_EQ(box.caption, "Information");
+  EXPECT_EQ(box.text, "Extra margins are too wide. Page 1 was not processed.");
+  EXPECT_EQ(box.style, UINT(MB_OK | MB_ICONINFORMATION));
+  EXPECT_EQ(host_.score().systems[0].gap, before_.systems[0].gap) << "page 1 is left as it was";
+  EXPECT_GT(changed_gaps(), 0) << "pages 2 and 3 are respaced";
   EXPECT_TRUE(person.dialog_open());
-  EXPECT_TRUE(person.has_focus(IDC_FROM_PAGE)) << "the focus goes to the rejected field";
-  EXPECT_TRUE(boxes_.boxes().empty()) << "a rejected entry beeps, it shows no box";
 }
 
 TEST_F(FinaleE2E, TerminateStoresTheSettingsInTheRegistryAndTheNextInitReadsThem) {
@@ -120,6 +222,7 @@ TEST_F(FinaleE2E, TerminateStoresTheSettingsInTheRegistryAndTheNextInitReadsThem
   person.click(IDC_CLOSE);
   EXPECT_FALSE(person.dialog_open());
   session_->terminate();
+  beeps_.reset();
   session_.reset();
 
   HKEY key = nullptr;
@@ -134,6 +237,62 @@ TEST_F(FinaleE2E, TerminateStoresTheSettingsInTheRegistryAndTheNextInitReadsThem
 
   sim::Person reopened(open_dialog());
   EXPECT_TRUE(reopened.checked(IDC_SINGLE_PAGE)) << "the next Init read the stored settings";
+  session_->terminate();
+}
+
+// Run with LC_ALL=sv_SE.UTF-8 (ctest e2e_swedish): Wine then reports Swedish
+// as the user-interface language and the plug-in labels its dialog in
+// Swedish, each accelerator letter used once.
+class FinaleSwedishE2E : public FinaleE2E {};
+
+TEST_F(FinaleSwedishE2E, TheDialogIsInSwedishWithUniqueAccelerators) {
+  ASSERT_EQ(GetUserDefaultUILanguage(), 0x041D) << "Wine does not report Swedish: run with LC_ALL=sv_SE.UTF-8";
+  HWND dialog = open_dialog();
+  ASSERT_NE(dialog, nullptr);
+  sim::Person person(dialog);
+  // Windows-1252: \xC4 \xD6 \xE4 \xE5 \xF6 are Ä Ö ä å ö.
+  const struct {
+    int id;
+    const char* label;
+    bool accelerator;
+  } labels[] = {
+      {IDC_PROCESS_RANGE_GROUP, "Arbetsavsnitt", false},
+      {IDC_CURRENT_PAGE, "Nuvarande sida (1)", true},
+      {IDC_ALL_PAGES, "Alla sidor", true},
+      {IDC_SINGLE_PAGE, "Enstaka sida", true},
+      {IDC_SELECTED_PAGES, "Valda sidor", true},
+      {IDC_TO_LABEL, "till", false},
+      {IDC_MARGINS_GROUP, "Extra sidmarginaler", false},
+      {IDC_TOP_LABEL, "\xD6verst:", true},
+      {IDC_BOTTOM_LABEL, "Nederst:", true},
+      {IDC_MULTIPLE_SYSTEMS_GROUP, "Flera system", false},
+      {IDC_KEEP_TOPMOST, "H\xE5ll \xF6versta systemet still", true},
+      {IDC_INCLUDE_GAPS, "Ta med befintliga mellanrum", true},
+      {IDC_COMPACT, "Kompakt", true},
+      {IDC_SINGLE_SYSTEMS_GROUP, "Ensamma system", false},
+      {IDC_LEAVE_ALONE, "G\xF6r ingenting", false},
+      {IDC_PLACE_TOP, "\xD6verst", false},
+      {IDC_PLACE_CENTER, "Centrera", false},
+      {IDC_PLACE_BOTTOM, "Nederst", false},
+      {IDC_APPLY, "Verkst\xE4ll", false},
+      {IDC_CLOSE, "St\xE4ng", true},
+  };
+  std::string letters;
+  for (const auto& l : labels) {
+    std::string text = person.text(l.id);
+    SCOPED_TRACE(text);
+    const size_t amp = text.find('&');
+    EXPECT_EQ(amp != std::string::npos, l.accelerator);
+    if (amp != std::string::npos) {
+      ASSERT_LT(amp + 1, text.size());
+      char letter[2] = {text[amp + 1], 0};
+      CharUpperA(letter);
+      EXPECT_EQ(letters.find(letter[0]), std::string::npos) << "accelerator " << letter << " used twice";
+      letters += letter[0];
+      text.erase(amp, 1);
+    }
+    EXPECT_EQ(text, l.label);
+  }
   session_->terminate();
 }
 

@@ -21,7 +21,7 @@ const TableCase kTables[] = {
     {translBottomWord, "Bottom:", "Nederst:"},
     {translMultipleSystems, "Multiple systems", "Flera system"},
     {translKeepTopmostStill, "Keep topmost system still", "H\xE5ll \xF6versta systemet still"},
-    {translIncludeGaps, "Include existing gaps in calc.", "R\xE4kna med existerande mellanrum"},
+    {translIncludeGaps, "Include existing gaps in calc.", "Ta med befintliga mellanrum"},
     {translCompact, "Compact", "Kompakt"},
     {translSingleSystems, "Single systems", "Ensamma system"},
     {translLeaveAlone, "Leave alone", "G\xF6r ingenting"},

@@ -69,8 +69,8 @@ const ExpectedControl kRespacingControls[] = {
     {124, "Button", "To&p", BS_AUTORADIOBUTTON | BS_LEFT, 131, 86, 57, 10},
     {125, "Button", "C&enter", BS_AUTORADIOBUTTON | BS_LEFT, 131, 100, 57, 10},
     {126, "Button", "B&ottom", BS_AUTORADIOBUTTON | BS_LEFT, 131, 114, 57, 10},
-    {1, "Button", "Apply", BS_DEFPUSHBUTTON | WS_TABSTOP, 59, 133, 40, 14},
-    {8, "Button", "Close", BS_PUSHBUTTON | WS_TABSTOP, 108, 133, 40, 14},
+    {1, "Button", "Apply", BS_DEFPUSHBUTTON | WS_TABSTOP, 45, 133, 50, 14},
+    {8, "Button", "Close", BS_PUSHBUTTON | WS_TABSTOP, 104, 133, 50, 14},
 };
 
 class DialogCreate : public ::testing::Test {

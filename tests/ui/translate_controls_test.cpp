@@ -81,7 +81,7 @@ TEST_F(TranslateControls, GivesTheSwedishDialogSwedishLabelsAndTheirCapitals) {
   expect_texts({{1, "Verkst\xE4ll"}, {8, "&St\xE4ng"}, {108, "till"}, {101, "Arbetsavsnitt"},
                 {102, "&Current page"}, {103, "&Alla sidor"}, {104, "&Enstaka sida"}, {105, "&Valda sidor"},
                 {111, "Extra sidmarginaler"}, {112, "&\xD6verst:"}, {115, "&Nederst:"}, {118, "Flera system"},
-                {119, "&H\xE5ll \xF6versta systemet still"}, {120, "&R\xE4kna med existerande mellanrum"},
+                {119, "&H\xE5ll \xF6versta systemet still"}, {120, "&Ta med befintliga mellanrum"},
                 {121, "&Kompakt"}, {122, "Ensamma system"}, {123, "G\xF6r ingenting"}, {124, "\xD6verst"},
                 {125, "Centrera"}, {126, "Nederst"}},
                "Svenska");

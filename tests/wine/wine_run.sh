@@ -6,6 +6,12 @@
 # Every wait is bounded: KV_WINE_TIMEOUT seconds (default 300) for a run, and
 # KV_WINE_BOOT_TIMEOUT (default 240) for creating the prefix; running out of
 # time fails with a message that says which.
+# KV_WINE_LOCALE=sv_SE.UTF-8 runs the program in that locale: Wine takes the
+# user's (and user-interface) language from it. The locale is compiled with
+# localedef next to the prefix on first use, so the machine needs only the
+# locale sources of Debian's "locales" package, not a generated system locale.
+# KV_WINE_USE_DISPLAY=1 runs the program on the X display in DISPLAY instead of
+# a fresh virtual one (to capture what it shows).
 set -euo pipefail
 [ $# -ge 2 ] || { sed -n '2,8p' "$0" >&2; exit 2; }
 prefix=$(realpath -m "$1"); shift
@@ -41,10 +47,29 @@ create_prefix() {
   echo "wine_run: created $prefix in $((SECONDS - started)) s"
 }
 
+use_locale() {  # name such as sv_SE.UTF-8
+  local name=$1 dir
+  dir=$(dirname "$prefix")/locale
+  if [ ! -d "$dir/$name" ]; then
+    [ -f "/usr/share/i18n/locales/${name%%.*}" ] ||
+      { echo "wine_run: no locale source for $name (install locales)" >&2; exit 1; }
+    mkdir -p "$dir"
+    # localedef exits 1 on warnings about the locale sources; the result is usable.
+    localedef -i "${name%%.*}" -f "${name#*.}" "$dir/$name" 2>/dev/null || [ $? -eq 1 ] ||
+      { echo "wine_run: localedef could not make $name" >&2; exit 1; }
+  fi
+  export LOCPATH=$dir LC_ALL=$name LANG=$name
+}
+
 if [ "$1" = --create ]; then
   create_prefix
   exit
 fi
 create_prefix
+[ -z "${KV_WINE_LOCALE:-}" ] || use_locale "$KV_WINE_LOCALE"
 program=$1; shift
-bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" xvfb-run -a "$wine" "$program" "$@"
+if [ "${KV_WINE_USE_DISPLAY:-}" = 1 ]; then
+  bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" "$wine" "$program" "$@"
+else
+  bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" xvfb-run -a "$wine" "$program" "$@"
+fi

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Pictures of the real dialog: FINALE.EXE opens the x86_64 plug-in's dialog
+# under wine64 on a virtual X display of its own, once per user-interface
+# language, and ImageMagick's import captures the display cut to the dialog's
+# window (FINALE.EXE --show-dialog prints where it is).
+#   dialog_screenshots.sh <mingw-x86_64 build dir> <out dir> [code=locale ...]
+# Default languages: en=en_US.UTF-8 sv=sv_SE.UTF-8 de=de_DE.UTF-8; writes
+# <out dir>/dialog-<code>.png. Needs xvfb and imagemagick.
+set -euo pipefail
+[ $# -ge 2 ] || { sed -n '2,9p' "$0" >&2; exit 2; }
+build=$(realpath "$1"); out=$(realpath -m "$2"); shift 2
+languages=("$@")
+[ ${#languages[@]} -gt 0 ] || languages=(en=en_US.UTF-8 sv=sv_SE.UTF-8 de=de_DE.UTF-8)
+here=$(dirname "$(realpath "$0")")
+for tool in Xvfb import; do
+  command -v $tool >/dev/null || { echo "dialog_screenshots: $tool not found (install xvfb, imagemagick)" >&2; exit 1; }
+done
+[ -f "$build/e2e/kvdunvaro.dll" ] && [ -f "$build/host/FINALE.EXE" ] ||
+  { echo "dialog_screenshots: build the mingw-x86_64 preset first" >&2; exit 1; }
+
+# A prefix of its own: the window frame is drawn by Wine (Decorated=N), as
+# there is no window manager on the virtual display to draw it.
+prefix=$build/wine/screenshots-prefix
+"$here/wine_run.sh" "$prefix" --create
+"$here/wine_run.sh" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+sleep 1
+mkdir -p "$out"
+export DISPLAY=$display KV_WINE_USE_DISPLAY=1 KV_WINE_TIMEOUT=90
+status=0
+for entry in "${languages[@]}"; do
+  code=${entry%%=*} locale=${entry#*=}
+  log=$(mktemp)
+  KV_WINE_LOCALE=$locale "$here/wine_run.sh" "$prefix" "$build/host/FINALE.EXE" \
+    --plugin "$build/e2e/kvdunvaro.dll" --show-dialog 8 >"$log" 2>&1 &
+  finale_pid=$!
+  rect=
+  for _ in $(seq 60); do
+    rect=$(sed -n 's/^dialog at \([-0-9]*\) \([-0-9]*\) \([0-9]*\) \([0-9]*\).*/\3x\4+\1+\2/p' "$log" | tr -d '\r')
+    [ -n "$rect" ] && break
+    kill -0 $finale_pid 2>/dev/null || break
+    sleep 0.5
+  done
+  if [ -z "$rect" ]; then
+    echo "dialog_screenshots: $code: no dialog opened" >&2; cat "$log" >&2; status=1
+  else
+    sleep 2  # let the dialog paint
+    import -display "$display" -window root -crop "$rect" +repage "$out/dialog-$code.png"
+    echo "wrote $out/dialog-$code.png ($locale, $rect)"
+  fi
+  wait $finale_pid || { echo "dialog_screenshots: $code: FINALE.EXE failed" >&2; cat "$log" >&2; status=1; }
+  rm -f "$log"
+done
+exit $status
