@@ -8,7 +8,8 @@ namespace cli {
 namespace {
 
 constexpr int kMargin = 10;
-constexpr int kCharWidth = 6;  // the 8-point dialog font's average width, for placing the underline
+constexpr int kCaptionHeight = 22;
+constexpr int kCharWidth = 6;  // about the average width of the 11-pixel font, for a group box label's gap
 
 std::string escaped(const std::string& text) {
   std::string out;
@@ -43,29 +44,49 @@ struct Box {
   int x, y, w, h;
 };
 
-// A text at (x, baseline y) with its accelerator underlined; `anchor` start or middle.
+// A text at (x, baseline y) with its accelerator letter underlined; `anchor`
+// is an SVG text-anchor.
 void text_at(std::ostringstream& out, const std::string& raw, int x, int y, const char* colour,
              const char* anchor = "start") {
   size_t accelerator = 0;
   const std::string text = shown_text(raw, &accelerator);
-  out << "<text x='" << x << "' y='" << y << "' fill='" << colour << "' text-anchor='" << anchor << "'>"
-      << escaped(text) << "</text>\n";
-  if (accelerator == std::string::npos) return;
-  const int start = std::string(anchor) == "middle" ? x - int(text.size()) * kCharWidth / 2 : x;
-  const int ux = start + int(accelerator) * kCharWidth;
-  out << "<line x1='" << ux << "' y1='" << y + 2 << "' x2='" << ux + kCharWidth - 1 << "' y2='" << y + 2
-      << "' stroke='" << colour << "'/>\n";
+  out << "<text x='" << x << "' y='" << y << "' fill='" << colour << "' text-anchor='" << anchor << "'>";
+  if (accelerator == std::string::npos) {
+    out << escaped(text);
+  } else {
+    out << escaped(text.substr(0, accelerator)) << "<tspan text-decoration='underline'>"
+        << escaped(text.substr(accelerator, 1)) << "</tspan>" << escaped(text.substr(accelerator + 1));
+  }
+  out << "</text>\n";
 }
 
-void control(std::ostringstream& out, HWND item, const RECT& dialog_rect) {
+Box box_of(HWND item, const RECT& dialog_rect, int top) {
   RECT r = {};
   GetWindowRect(item, &r);
-  const Box b{kMargin + r.left - dialog_rect.left, kMargin + r.top - dialog_rect.top, r.right - r.left,
-              r.bottom - r.top};
+  return Box{kMargin + r.left - dialog_rect.left, top + r.top - dialog_rect.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::string class_of(HWND item) {
   char class_name[64] = {};
   GetClassNameA(item, class_name, int(sizeof class_name));
   std::string cls(class_name);
   std::transform(cls.begin(), cls.end(), cls.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return cls;
+}
+
+// An up-down with UDS_AUTOBUDDY | UDS_ALIGNRIGHT sits inside the right edge
+// of its buddy (the control before it), as Windows places it when it is
+// created; the stand-in leaves it at its template rectangle.
+HWND aligned_buddy(HWND updown) {
+  const LONG style = GetWindowLongA(updown, GWL_STYLE);
+  if ((style & UDS_AUTOBUDDY) == 0 || (style & UDS_ALIGNRIGHT) == 0) return nullptr;
+  const HWND before = GetWindow(updown, GW_HWNDPREV);
+  return before != nullptr && class_of(before) == "edit" ? before : nullptr;
+}
+
+void control(std::ostringstream& out, HWND item, const RECT& dialog_rect, int top) {
+  Box b = box_of(item, dialog_rect, top);
+  const std::string cls = class_of(item);
   char buffer[256] = {};
   GetWindowTextA(item, buffer, int(sizeof buffer));
   const std::string text(buffer);
@@ -104,6 +125,9 @@ void control(std::ostringstream& out, HWND item, const RECT& dialog_rect) {
       text_at(out, text, b.x + b.w / 2, baseline, ink, "middle");
     }
   } else if (cls == "edit") {
+    const HWND next = GetWindow(item, GW_HWNDNEXT);
+    if (next != nullptr && class_of(next) == "msctls_updown32" && aligned_buddy(next) == item)
+      b.w -= box_of(next, dialog_rect, top).w - 1;
     out << "<rect x='" << b.x << "' y='" << b.y << "' width='" << b.w << "' height='" << b.h << "' fill='"
         << (enabled ? "#fff" : "#f0f0f0") << "' stroke='#7a7a7a'/>\n";
     if ((style & ES_RIGHT) != 0) out << "<text x='" << b.x + b.w - 3 << "' y='" << baseline << "' fill='" << ink
@@ -112,13 +136,15 @@ void control(std::ostringstream& out, HWND item, const RECT& dialog_rect) {
              << "</text>\n";
   } else if (cls == "static") {
     if ((style & SS_RIGHT) == SS_RIGHT) {
-      size_t accelerator = 0;
-      const int width = int(shown_text(text, &accelerator).size()) * kCharWidth;
-      text_at(out, text, b.x + b.w - width, b.y + 10, ink);
+      text_at(out, text, b.x + b.w, b.y + 10, ink, "end");
     } else {
       text_at(out, text, b.x, b.y + 10, ink);
     }
   } else if (cls == "msctls_updown32") {
+    if (const HWND buddy = aligned_buddy(item)) {
+      const Box edit = box_of(buddy, dialog_rect, top);
+      b = Box{edit.x + edit.w - b.w, edit.y, b.w, edit.h};
+    }
     const int half = b.h / 2;
     out << "<rect x='" << b.x << "' y='" << b.y << "' width='" << b.w << "' height='" << b.h
         << "' fill='#e1e1e1' stroke='#adadad'/>\n";
@@ -141,29 +167,35 @@ std::string dialog_svg(HWND dialog) {
   POINT origin = {0, 0};
   ClientToScreen(dialog, &origin);
   const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  const int caption = origin.y - window.top;  // the caption bar and the top border
+  // The caption bar: the window's own when it has a frame above its client
+  // area, else drawn above it (the template asks for WS_CAPTION).
+  const bool framed = origin.y > window.top;
+  const bool captioned = (GetWindowLongA(dialog, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+  const int caption = framed ? origin.y - window.top : captioned ? kCaptionHeight : 0;
+  const int top = kMargin + (framed ? 0 : caption);  // where the window rectangle starts
+  const int height = (window.bottom - window.top) + (framed ? 0 : caption);
   char title[256] = {};
   GetWindowTextA(dialog, title, int(sizeof title));
 
   std::ostringstream out;
   out << "<svg xmlns='http://www.w3.org/2000/svg' width='" << width + 2 * kMargin << "' height='"
-      << height + 2 * kMargin << "' font-family='Segoe UI, DejaVu Sans, sans-serif' font-size='11'>\n";
+      << height + 2 * kMargin << "' font-family='Liberation Sans, Arial, sans-serif' font-size='11'>\n";
   out << "<rect width='100%' height='100%' fill='#fff'/>\n";
   out << "<rect x='" << kMargin << "' y='" << kMargin << "' width='" << width << "' height='" << height
       << "' fill='#f0f0f0' stroke='#555'/>\n";
   if (caption > 0) {
-    out << "<rect x='" << kMargin << "' y='" << kMargin << "' width='" << width << "' height='" << caption
-        << "' fill='#dbe6f4'/>\n";
+    out << "<rect x='" << kMargin + 1 << "' y='" << kMargin + 1 << "' width='" << width - 2 << "' height='"
+        << caption - 1 << "' fill='#dbe6f4'/>\n";
     out << "<text x='" << kMargin + 8 << "' y='" << kMargin + caption / 2 + 4 << "' fill='#000'>" << escaped(title)
         << "</text>\n";
     const int bx = kMargin + width - caption;
-    out << "<path d='M" << bx + caption / 3 << "," << kMargin + caption / 3 << " L" << bx + 2 * caption / 3 << ","
-        << kMargin + 2 * caption / 3 << " M" << bx + 2 * caption / 3 << "," << kMargin + caption / 3 << " L"
-        << bx + caption / 3 << "," << kMargin + 2 * caption / 3 << "' stroke='#000'/>\n";
+    const int q = caption / 3;
+    out << "<path d='M" << bx + q << "," << kMargin + q << " L" << bx + 2 * q << "," << kMargin + 2 * q << " M"
+        << bx + 2 * q << "," << kMargin + q << " L" << bx + q << "," << kMargin + 2 * q
+        << "' stroke='#000' stroke-width='1.5'/>\n";
   }
   for (HWND item = GetWindow(dialog, GW_CHILD); item != nullptr; item = GetWindow(item, GW_HWNDNEXT))
-    if (IsWindowVisible(item)) control(out, item, window);
+    if (IsWindowVisible(item)) control(out, item, window, top);
   out << "</svg>\n";
   return out.str();
 }
