@@ -87,13 +87,15 @@ int run_demo(const DemoCommand& command, std::ostream& out) {
   const std::string input = (dir / "demo-score.json").string();
   write_file(input, sim::score_file_text(file));
   out << "Demo score: " << input << " (" << file.score.pages.size() << " pages, " << file.score.systems.size()
-      << " staff systems), default settings\n";
+      << " staff systems): all pages, the dialog's other settings as it first opens\n";
   // The demo keeps its own settings beside its files and starts afresh, so it
   // never reads the user's.
   const Outputs outputs{(dir / "demo-respaced.json").string(), (dir / "demo.svg").string(),
                         (dir / "dialog.svg").string(), "Demo score, respaced",
                         RegistryChoice{(dir / "registry.txt").string(), true}};
-  return respace(file, RespaceSettings{}, outputs, command.show_calls, out);
+  RespaceSettings settings;
+  settings.pages = PageChoice{PageChoice::ALL, 0, 0};
+  return respace(file, settings, outputs, command.show_calls, out);
 }
 
 }  // namespace cli
