@@ -14,19 +14,23 @@ const char* const kUnitNames[] = {"EVPU", "inches", "centimetres", "points", "pi
 
 std::string unit_name(int16_t unit) { return unit >= 0 && unit <= 6 ? kUnitNames[unit] : kUnitNames[0]; }
 
+// Types a page number; the field takes digits only, so a number it would
+// change (a minus sign) is refused rather than entered as another page.
+void type_page(sim::Person& person, int id, int page) {
+  const std::string text = std::to_string(page);
+  person.type(id, text);
+  if (person.text(id) != text)
+    throw UsageError("--pages: " + text + " cannot be typed into the dialog's page field (it takes digits only)");
+}
+
 void enter_pages(sim::Person& person, const PageChoice& pages) {
   switch (pages.kind) {
     case PageChoice::ALL: person.click(IDC_ALL_PAGES); return;
     case PageChoice::CURRENT: person.click(IDC_CURRENT_PAGE); return;
     case PageChoice::RANGE:
-      if (pages.first == pages.last) {
-        person.click(IDC_SINGLE_PAGE);
-        person.type(IDC_FROM_PAGE, std::to_string(pages.first));
-        return;
-      }
-      person.click(IDC_SELECTED_PAGES);
-      person.type(IDC_FROM_PAGE, std::to_string(pages.first));
-      person.type(IDC_TO_PAGE, std::to_string(pages.last));
+      person.click(pages.first == pages.last ? IDC_SINGLE_PAGE : IDC_SELECTED_PAGES);
+      type_page(person, IDC_FROM_PAGE, pages.first);
+      if (pages.first != pages.last) type_page(person, IDC_TO_PAGE, pages.last);
       return;
   }
 }
@@ -115,6 +119,9 @@ std::string rejection_message(const sim::Person& person, const RespaceSettings& 
   if (person.has_focus(IDC_BOTTOM_MARGIN))
     return margin_rejection(settings.extra_bottom, person, IDC_BOTTOM_MARGIN, "--extra-bottom",
                             "the stored extra bottom margin", 0, 300, "extra bottom margin", "");
+  // A single page beyond the last puts the focus on the "to" field, which is
+  // disabled then and cannot take it: no field shows it.
+  if (!person.checked(IDC_ALL_PAGES)) return page_rejection(person, settings, pages, false);
   return "the dialog rejected the settings (it beeped without pointing at a field)";
 }
 

@@ -155,8 +155,9 @@ TEST_F(DunvaroSim, ASettingTheDialogWouldRefuseStopsTheRunBeforeAnythingIsWritte
     const char* arguments;
     const char* message;
   } cases[] = {
-      {"--pages 3-2", "--pages: 2 is outside 3..3"},
-      {"--pages 0", "--pages: 0 is outside 1..3"},
+      {"--pages 3-2", "--pages: first page 3 is outside 1..2 (the dialog rejected the first page"},
+      {"--pages 0", "--pages: page 0 is outside 1..3 (the dialog rejected the page)"},
+      {"--pages -1", "--pages: -1 cannot be typed into the dialog's page field"},
       {"--extra-top 40000", "--extra-top: 40000 is outside -32768..32767"},
       {"--pages 2-x", "--pages: expected all, current"},
       {"--single sideways", "--single: expected leave, top, center or bottom"},
@@ -385,18 +386,17 @@ TEST_F(DunvaroSim, ASettingTheDialogRejectsIsNamedWithItsRangeAndNothingIsWritte
 TEST_F(DunvaroSim, SettingsPersistIntoTheNextRunThroughTheRegistryFile) {
   const std::string registry = " --registry '" + in_dir("registry.txt") + "'";
   const std::string piano = "'" + example("piano.json") + "'";
-  ASSERT_EQ(run("respace " + piano + " --pages 1-2 --compact --extra-top 60 --single top" + registry).status, 0);
+  ASSERT_EQ(run("respace " + piano + " --pages 1 --compact --extra-top 72 --single top" + registry).status, 0);
   const ProgramRun shown = run("dialog " + piano + registry);
-  for (const char* line : {"  (o) S&elected pages\n", "    [1]\n", "    [2]\n", "  [x] C&ompact\n", "  (o) Top\n"})
+  for (const char* line : {"  (o) &Single page\n", "    [1]\n", "    [0.25]\n", "  [x] C&ompact\n", "  (o) Top\n"})
     EXPECT_NE(shown.out.find(line), std::string::npos) << line << "\n" << shown.out;
   const ProgramRun again = run("respace " + piano + registry + " -o '" + in_dir("again.json") + "'");
   EXPECT_EQ(again.status, 0) << again.err;
   EXPECT_NE(again.out.find("Page 1: "), std::string::npos) << again.out;
-  EXPECT_NE(again.out.find("Page 2: "), std::string::npos) << again.out;
-  EXPECT_EQ(again.out.find("Page 3: "), std::string::npos) << again.out;
+  EXPECT_EQ(again.out.find("Page 2: "), std::string::npos) << again.out;
   const std::vector<int> again_gaps = gaps_of(sim::load_score_file(in_dir("again.json")));
   EXPECT_EQ(again_gaps[1], 0) << "still compact";
-  EXPECT_EQ(again_gaps[0], -60) << "top margin 60 EVPU kept exactly";
+  EXPECT_EQ(again_gaps[0], -72) << "the extra top margin kept (0.25 inches)";
   const ProgramRun fresh = run("dialog " + piano + registry + " --fresh");
   EXPECT_NE(fresh.out.find("  (o) &Current Page (2)\n"), std::string::npos) << fresh.out;
   EXPECT_NE(fresh.out.find("  [ ] C&ompact\n"), std::string::npos) << fresh.out;
