@@ -417,4 +417,20 @@ TEST_F(DunvaroSim, TheCallListingFollowsTheHostsOrder) {
   }
 }
 
+// The dialog's drawing shows what the text listing shows: the caption, the
+// checked radio, accelerators underlined, the disabled page fields grey.
+TEST_F(DunvaroSim, TheDialogIsDrawnWithItsMarksAndGreyedControls) {
+  const ProgramRun r = run("dialog '" + example("piano.json") + "' --fresh --svg '" + in_dir("dialog.svg") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string svg = read_file(dir_ / "dialog.svg");
+  EXPECT_EQ(svg.rfind("<svg", 0), 0u);
+  EXPECT_NE(svg.find(">KV Dunvaro  v 1.20</text>"), std::string::npos) << "the caption bar";
+  EXPECT_NE(svg.find("<tspan text-decoration='underline'>C</tspan>urrent Page (2)</text>"), std::string::npos);
+  EXPECT_NE(svg.find("fill='#a0a0a0'>3</text>"), std::string::npos) << "the disabled 'to' page";
+  size_t marks = 0;
+  for (size_t at = svg.find("r='3' fill='#000'"); at != std::string::npos; at = svg.find("r='3' fill='#000'", at + 1))
+    ++marks;
+  EXPECT_EQ(marks, 2u) << "the current page and the centred lone system";
+}
+
 }  // namespace
