@@ -122,22 +122,27 @@ void add_demo(CLI::App& app, DemoCommand& command) {
   sub->add_flag("--calls", command.show_calls, "list the host calls of the run");
 }
 
-void add_dialog(CLI::App& app, DialogCommand& command) {
+void add_dialog(CLI::App& app, DialogCommand& command, CLI::Option*& registry_option) {
   CLI::App* sub = app.add_subcommand(
-      "dialog", "show the respacing dialog as it opens over a score, with the plug-in's default settings");
+      "dialog", "show the respacing dialog as it opens over a score, with the stored settings");
   sub->add_option("SCORE", command.score_path, "the score file")->required()->type_name("SCORE.json");
   sub->add_option("--language", command.language,
                   "the Windows user-interface language the plug-in reads: 0 American English, 1 British English, "
                   "2 German, 3 Italian, 4 French, 5 Spanish, 6 Portuguese, 7 Swedish, 8 Finnish, 9 Dutch, "
                   "10 Flemish, 11 Danish, 12 Norwegian")
       ->type_name("N");
+  sub->add_option("--svg", command.svg_path, "draw the dialog into FILE")->type_name("FILE");
+  registry_option = sub->add_option("--registry", command.registry.path,
+                                    "the registry file with the plug-in's stored settings (default as for respace)")
+                        ->type_name("FILE");
+  sub->add_flag("--fresh", command.registry.fresh, "show the plug-in's default settings");
 }
 
 RespaceSettings respace_settings(const RespaceWords& w) {
   RespaceSettings s;
   if (w.pages_option->count() > 0) s.pages = page_choice(w.pages);
-  if (w.top_option->count() > 0) s.extra_top = margin_option("--extra-top", w.extra_top, -100, 700);
-  if (w.bottom_option->count() > 0) s.extra_bottom = margin_option("--extra-bottom", w.extra_bottom, 0, 300);
+  if (w.top_option->count() > 0) s.extra_top = margin_option("--extra-top", w.extra_top, -32768, 32767);
+  if (w.bottom_option->count() > 0) s.extra_bottom = margin_option("--extra-bottom", w.extra_bottom, -32768, 32767);
   if (w.keep_option->count() > 0) s.keep_topmost = w.keep_topmost;
   if (w.gaps_option->count() > 0) s.include_gaps = w.include_gaps;
   if (w.compact_option->count() > 0) s.compact = w.compact;
@@ -183,7 +188,8 @@ CommandLine parse_command_line(const std::vector<std::string>& words) {
   RespaceWords respace_words;
   add_respace(app, line.respace, respace_words);
   add_demo(app, line.demo);
-  add_dialog(app, line.dialog);
+  CLI::Option* dialog_registry = nullptr;
+  add_dialog(app, line.dialog, dialog_registry);
   if (!words.empty() && words[0] != "respace" && words[0] != "demo" && words[0] != "dialog" && words[0].rfind("-", 0) != 0)
     throw UsageError("unknown command " + words[0] + "\n(dunvaro-sim --help lists the commands)");
   std::vector<std::string> reversed(words.rbegin(), words.rend());  // CLI11 takes the words last first
@@ -201,6 +207,8 @@ CommandLine parse_command_line(const std::vector<std::string>& words) {
   if (command == "dialog") {
     line.kind = CommandLine::DIALOG;
     if (line.dialog.language != -1) check_range("--language", line.dialog.language, 0, 12);
+    if (dialog_registry->count() == 0) line.dialog.registry.path = default_registry_path();
+    else if (line.dialog.registry.path.empty()) throw UsageError("dialog: --registry needs a file name");
     return line;
   }
   if (command == "demo") {

@@ -61,6 +61,8 @@ struct DemoCommand {
 struct DialogCommand {
   std::string score_path;
   int language = -1;  // 0..12; -1: the user's language stays as it is
+  std::string svg_path;  // empty: no drawing
+  RegistryChoice registry;
 };
 
 struct CommandLine {

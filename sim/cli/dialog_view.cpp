@@ -5,6 +5,9 @@
 
 #include "platform/posix/testing.h"
 #include "shell/toolkit_globals.h"
+#include "sim/cli/dialog_svg.h"
+#include "sim/cli/output_files.h"
+#include "sim/cli/plugin_run.h"
 #include "sim/cli/registry_file.h"
 #include "sim/host/exports.h"
 #include "sim/host/plugin_session.h"
@@ -58,30 +61,32 @@ uint16_t language_id(int language) {
   return kIds[language];
 }
 
-int run_dialog(const DialogCommand& command, std::ostream& out) {
-  const sim::ScoreFile file = sim::load_score_file(command.score_path);
-  sim::Host host;
-  host.score() = file.score;
-  host.set_version_word(file.host_version);
-  host.set_document_open(file.view.document_open);
-  host.set_page_view(file.view.page_view);
-  host.set_current_page(file.view.current_page);
-  sim::install(host);
-  standin::clear_registry();  // the plug-in's defaults, whatever the user stored
-  if (command.language >= 0) standin::set_ui_language(language_id(command.language));
-  sim::PluginSession session(host);
-  session.version();
-  session.init();
-  session.enumerate();
-  session.invoke();
-  const HWND dialog = session.dialog();
-  if (dialog == nullptr) throw std::runtime_error("the plug-in opened no dialog");
+std::string dialog_text(HWND dialog) {
   const sim::Person person(dialog);
   char caption[256] = {};
   GetWindowTextA(dialog, caption, int(sizeof caption));
-  out << caption << "\n";
-  for (const Control& c : kControls) out << control_line(person, c);
-  session.terminate();
+  std::string text = std::string(caption) + "\n";
+  for (const Control& c : kControls) text += control_line(person, c);
+  return text;
+}
+
+int run_dialog(const DialogCommand& command, std::ostream& out) {
+  const sim::ScoreFile file = sim::load_score_file(command.score_path);
+  if (!command.svg_path.empty()) check_output_path(command.svg_path);
+  load_registry_file(command.registry);
+  if (command.language >= 0) standin::set_ui_language(language_id(command.language));
+  RunWatcher watcher;
+  watcher.on_note = [&out](const std::string& note) { out << note << "\n"; };
+  watcher.on_alert = [&out](const std::string& alert) { out << "Host alert: " << alert << "\n"; };
+  PluginAtHost run(file, watcher);
+  const HWND dialog = run.open_dialog();
+  out << dialog_text(dialog);
+  const std::string svg = command.svg_path.empty() ? "" : dialog_svg(dialog);
+  run.close_and_terminate();  // the dialog only looked at: the stored settings stay as they were
+  if (!command.svg_path.empty()) {
+    write_file(command.svg_path, svg);
+    out << "Wrote " << command.svg_path << "\n";
+  }
   return 0;
 }
 

@@ -7,6 +7,9 @@
 #define SIM_CLI_DIALOG_VIEW_H
 
 #include <ostream>
+#include <string>
+
+#include "platform/win32.h"
 
 #include "sim/cli/cli_options.h"
 
@@ -17,7 +20,10 @@ namespace cli {
 // Swedish, Finnish, Dutch, Flemish, Danish, Norwegian).
 uint16_t language_id(int language);
 
-// Prints the dialog; throws ScoreFileError or std::runtime_error. Returns 0.
+// The caption, then one line per control as a person reads it.
+std::string dialog_text(HWND dialog);
+
+// Prints the dialog (and draws it with --svg); throws ScoreFileError or std::runtime_error. Returns 0.
 int run_dialog(const DialogCommand& command, std::ostream& out);
 
 }  // namespace cli

@@ -1,88 +1,157 @@
 #include "sim/cli/plugin_run.h"
 
-#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <stdexcept>
 
-#include "engine/page_driver.h"
+#include "host/record_tags.h"
 #include "platform/posix/testing.h"
 #include "shell/toolkit_globals.h"
+#include "shell/user_prefs.h"
+#include "sim/cli/dialog_entry.h"
+#include "sim/cli/dialog_svg.h"
+#include "sim/cli/dialog_view.h"
 #include "sim/host/exports.h"
-#include "sim/host/sim_host.h"
-#include "ui/message_boxes.h"
+#include "sim/score/score_options.h"
+#include "sim/ui/person.h"
+#include "sim/ui/units.h"
+#include "ui/respacing_dialog_ids.h"
 
 namespace cli {
 namespace {
 
-// The page driver reports through a plain function, so the run in progress
-// is reached through this record while KVTR_StartProcess runs.
-struct RunInProgress {
-  sim::Host* host;
-  RunOutcome* outcome;
-  const RunWatcher* watcher;
-};
-RunInProgress* current_run = nullptr;
-
-void pass_on_new_alerts(RunInProgress& run) {
-  const std::vector<std::string>& alerts = run.host->alerts();
-  while (run.outcome->alerts.size() < alerts.size()) {
-    run.outcome->alerts.push_back(alerts[run.outcome->alerts.size()]);
-    if (run.watcher->on_alert) run.watcher->on_alert(run.outcome->alerts.back());
-  }
-}
-
-void report_page(HWND owner, int16_t page, int16_t result) {
-  if (current_run != nullptr) {
-    current_run->outcome->pages.push_back(PageOutcome{page, result});
-    pass_on_new_alerts(*current_run);
-  }
-  KVTR_UI_ReportPageResult(owner, page, result);
-}
-
-void set_up_host(sim::Host& host, const sim::ScoreFile& file) {
+void set_up_host(sim::Host& host, const sim::ScoreFile& file, const RunWatcher& watcher) {
   host.score() = file.score;
   host.set_version_word(file.host_version);
   host.set_document_open(file.view.document_open);
   host.set_page_view(file.view.page_view);
   host.set_current_page(file.view.current_page);
+  // The dialog follows the host's view and allows Apply only in page view, so
+  // an engraver looking at the score in scroll view switches first.
+  if (file.view.document_open && !file.view.page_view) {
+    const int16_t page = file.view.current_page > 0 ? file.view.current_page : 1;
+    host.set_page_view(true);
+    host.set_current_page(page);
+    if (watcher.on_note) watcher.on_note("The score is shown in scroll view: switched the host to page view, page " +
+                                         std::to_string(page) + ".");
+  }
 }
 
-std::vector<std::pair<std::string, int>> call_counts(const sim::CallLog& log) {
-  std::vector<std::pair<std::string, int>> calls;
-  for (size_t i = 0; i < sim::export_count(); ++i) {
-    const char* name = sim::export_table()[i].name;
-    if (log.count(name) > 0) calls.emplace_back(name, log.count(name));
-  }
-  std::stable_sort(calls.begin(), calls.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
-  return calls;
+// The page a box names ("Page 3 was not processed."), else `fallback`.
+int16_t page_named(const std::string& text, int16_t fallback) {
+  const size_t at = text.find("Page ");
+  int page = 0;
+  if (at != std::string::npos && std::sscanf(text.c_str() + at + 5, "%d", &page) == 1) return int16_t(page);
+  return fallback;
 }
 
 }  // namespace
 
-RunOutcome run_plugin(const sim::ScoreFile& file, const structUserPrefs& prefs, const RunWatcher& watcher) {
-  RunOutcome outcome;
-  sim::Host host;
-  set_up_host(host, file);
-  sim::install(host);
-  PDKTOOLS_StoreVersion(int32_t(file.host_version));
-  HWND owner = host.main_window();
-
+PluginAtHost::PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher) : watcher_(watcher) {
+  set_up_host(host_, file, watcher);
+  sim::install(host_);
+  host_.set_call_observer(
+      [this](const char* function, const sim::Args& args, FxWord) { observe(function, args); });
   standin::clear_message_boxes();
-  standin::set_message_box_observer([&outcome, &watcher](const standin::MessageBoxRecord& box) {
+  standin::clear_beeps();
+  session_ = std::make_unique<sim::PluginSession>(host_);
+}
+
+PluginAtHost::~PluginAtHost() {
+  host_.set_call_observer({});
+  standin::set_message_box_observer({});
+}
+
+void PluginAtHost::observe(const char* function, const sim::Args& args) {
+  if (!steps_.empty()) {
+    CallStep& step = steps_.back();
+    if (!step.counted && !step.calls.empty() && step.calls.back().first == function)
+      ++step.calls.back().second;
+    else if (!step.counted)
+      step.calls.emplace_back(function, 1);
+    else {
+      bool found = false;
+      for (auto& call : step.calls)
+        if (call.first == function) found = (++call.second, true);
+      if (!found) step.calls.emplace_back(function, 1);
+    }
+  }
+  if (std::string(function) == "FX_LoadEData" && args.size() > 1 && uint32_t(args[0]) == kTagPageSpec &&
+      args[1] != 0)
+    page_at_ = *reinterpret_cast<const int16_t*>(args[1]);
+  const std::vector<std::string>& alerts = host_.alerts();
+  for (; alerts_seen_ < alerts.size(); ++alerts_seen_)
+    if (watcher_.on_alert) watcher_.on_alert(alerts[alerts_seen_]);
+}
+
+void PluginAtHost::step(const std::string& title, bool counted, const std::function<void()>& action) {
+  steps_.push_back(CallStep{title, counted, {}});
+  action();
+}
+
+HWND PluginAtHost::open_dialog() {
+  step("Version", false, [this] { session_->version(); });
+  step("Init", false, [this] { session_->init(); });
+  size_t items = 0;
+  step("Enumerate", false, [this, &items] { items = session_->enumerate().size(); });
+  steps_.back().title += " (" + std::to_string(items) + (items == 1 ? " menu item)" : " menu items)");
+  step("Invoke", false, [this] { session_->invoke(); });
+  const HWND dialog = session_->dialog();
+  if (dialog == nullptr) throw std::runtime_error("the plug-in opened no dialog (is the score's document open?)");
+  return dialog;
+}
+
+void PluginAtHost::close_and_terminate() {
+  if (terminated_) return;
+  const HWND dialog = session_->dialog();
+  if (dialog != nullptr) {
+    sim::Person person(dialog);
+    if (person.enabled(IDC_CLOSE)) step("Close", false, [&person] { person.click(IDC_CLOSE); });
+  }
+  step("Terminate", false, [this] { session_->terminate(); });
+  terminated_ = true;
+}
+
+RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& settings, const RunWatcher& watcher) {
+  RunOutcome outcome;
+  PluginAtHost run(file, watcher);
+  sim::Host& host = run.host();
+  outcome.before = host.score();
+  std::map<int16_t, ShownBox> box_of_page;
+  standin::set_message_box_observer([&](const standin::MessageBoxRecord& box) {
     outcome.boxes.push_back(ShownBox{box.caption, box.text});
+    box_of_page.emplace(page_named(box.text, run.page_at()), outcome.boxes.back());
     if (watcher.on_box) watcher.on_box(outcome.boxes.back());
   });
-  outcome.before = host.score();
-  host.log().clear();
-  UserPrefs = prefs;
-  RunInProgress run{&host, &outcome, &watcher};
-  current_run = &run;
-  KVTR_StartProcess(owner, &UserPrefs, report_page);
-  pass_on_new_alerts(run);
-  current_run = nullptr;
-  standin::clear_message_boxes();
-
-  outcome.calls = call_counts(host.log());
+  sim::Person person(run.open_dialog());
+  const int16_t unit = sim::unit(file.score).value_or(sim::kUnitInches);
+  run.step("The settings entered", false, [&] { enter_settings(person, settings, unit, watcher.on_note); });
+  if (!person.enabled(IDC_APPLY)) {
+    run.close_and_terminate();
+    throw std::runtime_error("the dialog's Apply button is disabled (the host shows no page)");
+  }
+  outcome.dialog_text = dialog_text(person.dialog());
+  outcome.dialog_svg = dialog_svg(person.dialog());
+  const size_t beeps = standin::beeps().size();
+  run.step("Apply (the respacing run; host calls counted)", true, [&] { person.click(IDC_APPLY); });
+  if (standin::beeps().size() > beeps) {
+    const std::string message = rejection_message(person, settings, file);
+    run.close_and_terminate();
+    throw UsageError(message);
+  }
+  outcome.applied = UserPrefs;
+  for (int page = outcome.applied.firstPage; page <= outcome.applied.lastPage; ++page) {
+    const auto box = box_of_page.find(int16_t(page));
+    outcome.pages.push_back(PageOutcome{int16_t(page), box == box_of_page.end() ? std::nullopt
+                                                                                 : std::optional<ShownBox>(box->second)});
+  }
+  run.close_and_terminate();
+  outcome.steps = run.steps();
+  outcome.alerts = host.alerts();
   outcome.after = file;
   outcome.after.score = host.score();
+  outcome.after.view.page_view = host.view().page_view;
+  outcome.after.view.current_page = host.view().current_page;
   return outcome;
 }
 

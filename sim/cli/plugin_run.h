@@ -1,52 +1,111 @@
-// One respacing run of the real plug-in in the simulated host, driven as the
-// host would drive it: the host holds the score and its view, the plug-in is
-// told the host's version word (what the host passes when it loads it), the
-// settings record is filled, and the page driver runs over the range with the
-// plug-in's own page-result messages.
+// One respacing run of the real plug-in in the simulated host, driven as an
+// engraver drives it: the host loads the plug-in (Version, Init with the
+// stored settings, Enumerate), the menu item is picked (Invoke) and the dialog
+// opens; a person enters the settings given on the command line, presses
+// Apply and closes the dialog; the host terminates the plug-in, which stores
+// its settings in the (stand-in's) registry.
+//
+// What is reported is only what an engraver can see: each page of the range
+// before and after, the host's alerts and the message boxes as they come. A
+// box is credited to the page the run was at when it came up (the page whose
+// record the host handed out last), or to the page its text names.
 #ifndef SIM_CLI_PLUGIN_RUN_H
 #define SIM_CLI_PLUGIN_RUN_H
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "shell/user_prefs.h"
+#include "sim/cli/cli_options.h"
+#include "sim/host/plugin_session.h"
+#include "sim/host/sim_host.h"
 #include "sim/score/score_file.h"
 
 namespace cli {
-
-struct PageOutcome {
-  int16_t page;
-  int16_t result;  // the page driver's result code (engine/page_results.h)
-};
 
 struct ShownBox {
   std::string caption;
   std::string text;
 };
 
-struct RunOutcome {
-  sim::Score before;  // the score as the host held it before the run
-  sim::ScoreFile after;
-  std::vector<PageOutcome> pages;
-  std::vector<ShownBox> boxes;
-  std::vector<std::string> alerts;  // texts the plug-in asked the host to show
-  // Host calls of the run by function, most frequent first.
+struct PageOutcome {
+  int16_t page;
+  std::optional<ShownBox> box;  // the message box the page raised
+};
+
+// One step of the host's conversation with the plug-in: an entry-point call
+// or an action at the dialog, with the host functions called meanwhile,
+// either in order (runs of the same function merged) or counted per function.
+struct CallStep {
+  std::string title;
+  bool counted = false;
   std::vector<std::pair<std::string, int>> calls;
 };
 
-// What a run shows the user, in the order it happens: the host's alerts that
-// processing a page raised, then that page's message box, if any.
+// What a run shows the user, in the order it happens.
 struct RunWatcher {
   std::function<void(const std::string& alert)> on_alert;
   std::function<void(const ShownBox& box)> on_box;  // the box is answered with OK
+  std::function<void(const std::string& note)> on_note;  // what the engraver did beside the settings
 };
 
-// Runs the page driver over prefs' page range. The process's plug-in state
-// (bound host functions, UserPrefs) is shared: one run at a time.
-RunOutcome run_plugin(const sim::ScoreFile& file, const structUserPrefs& prefs, const RunWatcher& watcher);
+// The host holding a score, with the plug-in loaded into it. The view is put
+// in page view (the dialog's Apply needs it) with a note to the watcher.
+class PluginAtHost {
+ public:
+  PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher);
+  ~PluginAtHost();
+  PluginAtHost(const PluginAtHost&) = delete;
+  PluginAtHost& operator=(const PluginAtHost&) = delete;
+
+  sim::Host& host() { return host_; }
+  // Version, Init, Enumerate, Invoke; the dialog the plug-in opened.
+  // Throws std::runtime_error when no dialog opened.
+  HWND open_dialog();
+  // Runs `action` as one step of the call listing.
+  void step(const std::string& title, bool counted, const std::function<void()>& action);
+  // Presses Close (when the dialog is still open), then Terminate.
+  void close_and_terminate();
+  // The page the host handed out last (its page record), 0 before any.
+  int16_t page_at() const { return page_at_; }
+  const std::vector<CallStep>& steps() const { return steps_; }
+
+ private:
+  void observe(const char* function, const sim::Args& args);
+  sim::Host host_;
+  const RunWatcher& watcher_;
+  std::unique_ptr<sim::PluginSession> session_;
+  std::vector<CallStep> steps_;
+  size_t alerts_seen_ = 0;
+  int16_t page_at_ = 0;
+  bool terminated_ = false;
+};
+
+struct RunOutcome {
+  sim::Score before;  // the score as the host held it before the run
+  sim::ScoreFile after;
+  structUserPrefs applied{};  // the settings record the dialog stored on Apply
+  std::vector<PageOutcome> pages;
+  std::vector<ShownBox> boxes;
+  std::vector<std::string> alerts;  // texts the plug-in asked the host to show
+  std::vector<CallStep> steps;
+  // The dialog as it stood when Apply was pressed: its text (dialog_view.h)
+  // and its drawing (dialog_svg.h).
+  std::string dialog_text;
+  std::string dialog_svg;
+};
+
+// Runs the plug-in on the score with the stand-in's registry as it is (the
+// caller loads it before and saves it after). Throws UsageError naming the
+// option and its accepted range when the dialog rejects a setting; the
+// dialog is closed and the plug-in terminated first. The process's plug-in
+// state is shared: one run at a time.
+RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& settings, const RunWatcher& watcher);
 
 }  // namespace cli
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <sstream>
 
-#include "engine/page_results.h"
 #include "sim/render/page_geometry.h"
 
 namespace cli {
@@ -29,74 +28,56 @@ std::string system_range(const sim::PageGeometry& page) {
 
 void page_block(std::ostringstream& out, const RunOutcome& outcome, const PageOutcome& page) {
   out << "Page " << page.page << ": ";
-  if (page.page < 1 || size_t(page.page) > outcome.before.pages.size()) {
-    out << result_text(page.result) << "\n";
-    return;
-  }
   const uint32_t version = outcome.after.host_version;
-  const sim::PageGeometry before = sim::page_geometry(outcome.before, version, page.page);
-  const sim::PageGeometry after = sim::page_geometry(outcome.after.score, version, page.page);
-  if (before.systems.empty()) {
-    out << result_text(page.result) << "\n";
-    return;
+  const bool on_score = page.page >= 1 && size_t(page.page) <= outcome.before.pages.size();
+  const sim::PageGeometry before = on_score ? sim::page_geometry(outcome.before, version, page.page) : sim::PageGeometry{};
+  if (!on_score) out << "not in the score\n";
+  else if (before.systems.empty()) out << "no staff systems\n";
+  else {
+    const sim::PageGeometry after = sim::page_geometry(outcome.after.score, version, page.page);
+    out << system_range(before) << "\n";
+    const std::string gaps[2] = {gap_list(before), gap_list(after)};
+    const size_t width = std::max(gaps[0].size(), gaps[1].size());
+    out << "  gaps before: " << gaps[0] << std::string(width - gaps[0].size() + 3, ' ') << room_text(before) << "\n";
+    out << "  gaps after:  " << gaps[1] << std::string(width - gaps[1].size() + 3, ' ') << room_text(after) << "\n";
   }
-  out << system_range(before) << ", " << result_text(page.result) << "\n";
-  const std::string gaps[2] = {gap_list(before), gap_list(after)};
-  const size_t width = std::max(gaps[0].size(), gaps[1].size());
-  out << "  gaps before: " << gaps[0] << std::string(width - gaps[0].size() + 3, ' ') << room_text(before) << "\n";
-  out << "  gaps after:  " << gaps[1] << std::string(width - gaps[1].size() + 3, ' ') << room_text(after) << "\n";
+  if (page.box) out << "  message box \"" << page.box->caption << "\": " << page.box->text << "\n";
 }
 
 }  // namespace
 
-bool page_processed(int16_t result) { return result == kPageProcessed || result == kPageHasNoSystems; }
-
-bool every_page_processed(const RunOutcome& outcome) {
-  for (const PageOutcome& page : outcome.pages)
-    if (!page_processed(page.result)) return false;
-  return true;
-}
-
-std::string result_text(int16_t result) {
-  switch (result) {
-    case kPageProcessed: return "processed";
-    case kPageMarginsTooWide: return "not processed: the extra margins are too wide";
-    case kPageHasNoSystems: return "no staff systems";
-    case kPageLoadFailed: return "not processed: the page could not be loaded";
-    case kSystemLoadFailed: return "not processed: a staff system could not be read";
-    case kSystemSaveFailed: return "not processed: a staff system could not be written";
-    case kPageNotLaidOut: return "not processed: the page is not laid out";
-    case kUnknownSingleOption: return "not processed: unknown placement for a lone system";
-    case kSystemRangeFailed: return "not processed: the page's systems could not be found";
-    case kSystemsDoNotFit: return "not processed: the systems do not fit on the page";
-    case kPageScalingInvalid: return "not processed: the page's scaling is invalid";
-    default: return "not processed: result " + std::to_string(result);
-  }
-}
+std::string page_note(const PageOutcome& page) { return page.box ? page.box->text : "no message"; }
 
 std::string page_report(const RunOutcome& outcome) {
   std::ostringstream out;
-  int processed = 0;
+  size_t with_box = 0;
   for (const PageOutcome& page : outcome.pages) {
     page_block(out, outcome, page);
-    processed += page_processed(page.result) ? 1 : 0;
+    with_box += page.box ? 1 : 0;
   }
   const size_t total = outcome.pages.size();
-  out << total << (total == 1 ? " page: " : " pages: ") << processed << " processed";
-  if (size_t(processed) != total) out << ", " << total - size_t(processed) << " not processed";
-  out << "\n";
+  out << total << (total == 1 ? " page, " : " pages, ");
+  if (outcome.boxes.empty()) out << "no message box\n";
+  else out << outcome.boxes.size() << (outcome.boxes.size() == 1 ? " message box" : " message boxes") << " (raised by "
+           << with_box << " of the pages)\n";
   return out.str();
 }
 
-std::string calls_table(const RunOutcome& outcome) {
+std::string calls_table(const std::vector<CallStep>& steps) {
   std::ostringstream out;
-  int total = 0;
-  for (const auto& [name, count] : outcome.calls) total += count;
-  out << "Host calls: " << total << "\n";
-  for (const auto& [name, count] : outcome.calls) {
-    std::string padded = name;
-    padded.resize(std::max<size_t>(padded.size(), 28), ' ');
-    out << "  " << padded << count << "\n";
+  out << "Host calls, step by step:\n";
+  for (const CallStep& step : steps) {
+    int total = 0;
+    for (const auto& call : step.calls) total += call.second;
+    out << "  " << step.title << ": " << total << (total == 1 ? " call" : " calls") << "\n";
+    std::vector<std::pair<std::string, int>> calls = step.calls;
+    if (step.counted)
+      std::stable_sort(calls.begin(), calls.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [name, count] : calls) {
+      std::string padded = name;
+      padded.resize(std::max<size_t>(padded.size(), 28), ' ');
+      out << "    " << padded << (step.counted ? "" : "x") << count << "\n";
+    }
   }
   return out.str();
 }

@@ -80,11 +80,11 @@ class DunvaroSim : public testing::Test {
 };
 
 TEST_F(DunvaroSim, RespacesAScoreWritesItAndItsDrawingAndExitsZero) {
-  const ProgramRun r = run("respace '" + example("piano.json") + "' -o '" + in_dir("out.json") + "' --svg '" +
+  const ProgramRun r = run("respace '" + example("piano.json") + "' --pages all -o '" + in_dir("out.json") + "' --svg '" +
                     in_dir("pages.svg") + "'");
   EXPECT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_NE(r.out.find("Page 1: systems 1-4, processed\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("3 pages: 3 processed\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Page 1: systems 1-4\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("3 pages, no message box\n"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("Message box"), std::string::npos);
 
   const sim::ScoreFile respaced = sim::load_score_file(in_dir("out.json"));
@@ -94,18 +94,22 @@ TEST_F(DunvaroSim, RespacesAScoreWritesItAndItsDrawingAndExitsZero) {
   EXPECT_NE(respaced.score.systems[1].gap, original.score.systems[1].gap);
   const std::string svg = read_file(dir_ / "pages.svg");
   EXPECT_EQ(svg.rfind("<svg", 0), 0u);
-  EXPECT_NE(svg.find("Page 3: processed"), std::string::npos);
+  EXPECT_NE(svg.find("Page 3: no message"), std::string::npos);
 }
 
 TEST_F(DunvaroSim, PrintsEachMessageBoxWithItsCaptionAndExitsOneWhenAPageIsNotProcessed) {
-  const ProgramRun r = run("respace '" + example("lone-system.json") + "' --extra-top 700 --extra-bottom=300");
+  const ProgramRun r = run("respace '" + example("lone-system.json") + "' --pages all --extra-top 700 --extra-bottom=300");
   EXPECT_EQ(r.status, 1) << r.out << r.err;
   EXPECT_NE(r.out.find("Message box \"Information\": Extra margins are too wide. Page 1 was not processed.\n"),
             std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("Page 1: system 1, not processed: the extra margins are too wide"), std::string::npos);
-  EXPECT_NE(r.out.find("Page 2: no staff systems"), std::string::npos) << "a page without systems is no failure";
-  EXPECT_NE(r.out.find("2 pages: 1 processed, 1 not processed"), std::string::npos);
+  EXPECT_NE(r.out.find("Page 1: system 1\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("  message box \"Information\": Extra margins are too wide. Page 1 was not processed.\n"
+                       "Page 2: no staff systems\n"),
+            std::string::npos)
+      << "the box is the first page's; a page without systems raises none\n"
+      << r.out;
+  EXPECT_NE(r.out.find("2 pages, 1 message box (raised by 1 of the pages)"), std::string::npos) << r.out;
 }
 
 TEST_F(DunvaroSim, PrintsTheHostsAlertsOfAPageBeforeItsMessageBox) {
@@ -126,7 +130,7 @@ TEST_F(DunvaroSim, ThePageRangeAndOptionsReachThePageDriver) {
                            in_dir("out.json") + "'");
   EXPECT_EQ(r.status, 0) << r.out << r.err;
   EXPECT_EQ(r.out.find("Page 1"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("1 page: 1 processed"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("1 page, no message box"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("FX_LoadEData"), std::string::npos) << "host calls listed";
   const sim::ScoreFile respaced = sim::load_score_file(in_dir("out.json"));
   const sim::ScoreFile original = sim::load_score_file(example("piano.json"));
@@ -151,10 +155,10 @@ TEST_F(DunvaroSim, ASettingTheDialogWouldRefuseStopsTheRunBeforeAnythingIsWritte
     const char* arguments;
     const char* message;
   } cases[] = {
-      {"--extra-bottom 301", "--extra-bottom: 301 is outside 0..300"},
-      {"--extra-top -101", "--extra-top: -101 is outside -100..700"},
-      {"--pages 3-2", "--pages: 2 is outside 3..3"},
-      {"--pages 0", "--pages: 0 is outside 1..3"},
+      {"--pages 3-2", "--pages: first page 3 is outside 1..2 (the dialog rejected the first page"},
+      {"--pages 0", "--pages: page 0 is outside 1..3 (the dialog rejected the page)"},
+      {"--pages -1", "--pages: -1 cannot be typed into the dialog's page field"},
+      {"--extra-top 40000", "--extra-top: 40000 is outside -32768..32767"},
       {"--pages 2-x", "--pages: expected all, current"},
       {"--single sideways", "--single: expected leave, top, center or bottom"},
       {"--compact=yes", "--compact takes no value"},
@@ -175,16 +179,20 @@ TEST_F(DunvaroSim, TheCurrentPageIsThePageTheScoresViewShows) {
   EXPECT_NE(r.out.find("Page 2: systems 5-9"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("Page 1"), std::string::npos) << r.out;
 
+  // In scroll view the dialog cannot apply: the host is switched to page view first.
   const ProgramRun scroll_view = run("respace '" + example("host-2000.json") + "' --pages current");
-  EXPECT_EQ(scroll_view.status, 2);
-  EXPECT_NE(scroll_view.err.find("needs page view"), std::string::npos) << scroll_view.err;
+  EXPECT_EQ(scroll_view.status, 0) << scroll_view.err;
+  EXPECT_EQ(scroll_view.out.rfind("The score is shown in scroll view: switched the host to page view, page 1.\n"
+                                  "Page 1: ", 0), 0u)
+      << scroll_view.out;
 }
 
 TEST_F(DunvaroSim, TheDemoWritesItsScoreTheRespacedScoreAndTheDrawing) {
   const ProgramRun r = run("demo --out '" + in_dir("demo") + "'");
   EXPECT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_NE(r.out.find("4 pages: 4 processed"), std::string::npos) << r.out;
-  for (const char* name : {"demo-score.json", "demo-respaced.json", "demo.svg"})
+  EXPECT_NE(r.out.find("4 pages, no message box"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("The dialog as Apply was pressed:\nKV Dunvaro  v 1.20\n"), std::string::npos) << r.out;
+  for (const char* name : {"demo-score.json", "demo-respaced.json", "demo.svg", "dialog.svg"})
     EXPECT_TRUE(fs::exists(dir_ / "demo" / name)) << name;
   EXPECT_NO_THROW(sim::load_score_file(in_dir("demo/demo-respaced.json")));
 }
@@ -337,6 +345,92 @@ TEST_F(DunvaroSim, TheDialogShowsItsControlsAsTheyOpenInTheChosenLanguage) {
   const ProgramRun refused = run("dialog '" + example("piano.json") + "' --language 13");
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("--language: 13 is outside 0..12"), std::string::npos) << refused.err;
+}
+
+// Settings the dialog itself rejects (it beeps and puts the focus on the
+// field): the field and its range are named, exit status 2, and neither the
+// outputs nor the registry file are written.
+TEST_F(DunvaroSim, ASettingTheDialogRejectsIsNamedWithItsRangeAndNothingIsWritten) {
+  std::string avoiding = read_file(example("piano.json"));
+  avoiding.replace(avoiding.find("\"pages\""), 0, "\"options\": {\"avoid_collision\": true}, ");
+  std::ofstream(in_dir("avoiding.json")) << avoiding;
+  const struct {
+    std::string score;
+    const char* arguments;
+    const char* message;
+  } cases[] = {
+      {example("piano.json"), "--extra-top -150",
+       "--extra-top: -150 EVPU is outside -100..700 (the dialog rejected the extra top margin)"},
+      {example("piano.json"), "--extra-top 701", "--extra-top: 701 EVPU is outside -100..700"},
+      {in_dir("avoiding.json"), "--extra-top -1",
+       "--extra-top: -1 EVPU is outside 0..700 (the score avoids collisions) (the dialog rejected the extra top margin)"},
+      {example("piano.json"), "--extra-bottom 301",
+       "--extra-bottom: 301 EVPU is outside 0..300 (the dialog rejected the extra bottom margin)"},
+      {example("piano.json"), "--extra-bottom -1", "--extra-bottom: -1 EVPU is outside 0..300"},
+      {example("piano.json"), "--pages 2-9", "--pages: last page 9 is outside 2..3 (the dialog rejected the last page)"},
+      {example("piano.json"), "--pages 7", "--pages: page 7 is outside 1..3 (the dialog rejected the page)"},
+  };
+  const std::string registry = in_dir("registry.txt");
+  for (const auto& c : cases) {
+    const size_t files = files_written();
+    const ProgramRun r = run("respace '" + c.score + "' " + c.arguments + " --registry '" + registry + "' -o '" +
+                             in_dir("out.json") + "' --svg '" + in_dir("out.svg") + "'");
+    EXPECT_EQ(r.status, 2) << c.arguments << "\n" << r.out;
+    EXPECT_NE(r.err.find("dunvaro-sim: " + std::string(c.message)), std::string::npos) << c.arguments << ": " << r.err;
+    EXPECT_EQ(files_written(), files) << c.arguments << ": no output, no registry file";
+  }
+}
+
+// What the dialog stored on one run is what it shows on the next: settings not
+// given keep the registry's values; --fresh starts from the defaults.
+TEST_F(DunvaroSim, SettingsPersistIntoTheNextRunThroughTheRegistryFile) {
+  const std::string registry = " --registry '" + in_dir("registry.txt") + "'";
+  const std::string piano = "'" + example("piano.json") + "'";
+  ASSERT_EQ(run("respace " + piano + " --pages 1 --compact --extra-top 72 --single top" + registry).status, 0);
+  const ProgramRun shown = run("dialog " + piano + registry);
+  for (const char* line : {"  (o) &Single page\n", "    [1]\n", "    [0.25]\n", "  [x] C&ompact\n", "  (o) Top\n"})
+    EXPECT_NE(shown.out.find(line), std::string::npos) << line << "\n" << shown.out;
+  const ProgramRun again = run("respace " + piano + registry + " -o '" + in_dir("again.json") + "'");
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_NE(again.out.find("Page 1: "), std::string::npos) << again.out;
+  EXPECT_EQ(again.out.find("Page 2: "), std::string::npos) << again.out;
+  const std::vector<int> again_gaps = gaps_of(sim::load_score_file(in_dir("again.json")));
+  EXPECT_EQ(again_gaps[1], 0) << "still compact";
+  EXPECT_EQ(again_gaps[0], -72) << "the extra top margin kept (0.25 inches)";
+  const ProgramRun fresh = run("dialog " + piano + registry + " --fresh");
+  EXPECT_NE(fresh.out.find("  (o) &Current Page (2)\n"), std::string::npos) << fresh.out;
+  EXPECT_NE(fresh.out.find("  [ ] C&ompact\n"), std::string::npos) << fresh.out;
+}
+
+// --calls lists the host's conversation in its order: the entry points, the
+// dialog's calls on opening, Apply's run counted, Close, Terminate.
+TEST_F(DunvaroSim, TheCallListingFollowsTheHostsOrder) {
+  const ProgramRun r = run("respace '" + example("piano.json") + "' --pages 1 --fresh --calls");
+  ASSERT_EQ(r.status, 0) << r.err;
+  size_t at = 0;
+  for (const char* step : {"  Version: ", "  Init: ", "  Enumerate (1 menu item): ", "  Invoke: ", "FX_Dialog",
+                           "  The settings entered: ", "  Apply (the respacing run; host calls counted): ",
+                           "FX_UpdateLayout", "  Close: ", "FX_EndDialog", "  Terminate: "}) {
+    const size_t next = r.out.find(step, at);
+    ASSERT_NE(next, std::string::npos) << step << " after position " << at << "\n" << r.out;
+    at = next;
+  }
+}
+
+// The dialog's drawing shows what the text listing shows: the caption, the
+// checked radio, accelerators underlined, the disabled page fields grey.
+TEST_F(DunvaroSim, TheDialogIsDrawnWithItsMarksAndGreyedControls) {
+  const ProgramRun r = run("dialog '" + example("piano.json") + "' --fresh --svg '" + in_dir("dialog.svg") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string svg = read_file(dir_ / "dialog.svg");
+  EXPECT_EQ(svg.rfind("<svg", 0), 0u);
+  EXPECT_NE(svg.find(">KV Dunvaro  v 1.20</text>"), std::string::npos) << "the caption bar";
+  EXPECT_NE(svg.find("<tspan text-decoration='underline'>C</tspan>urrent Page (2)</text>"), std::string::npos);
+  EXPECT_NE(svg.find("fill='#a0a0a0'>3</text>"), std::string::npos) << "the disabled 'to' page";
+  size_t marks = 0;
+  for (size_t at = svg.find("r='3' fill='#000'"); at != std::string::npos; at = svg.find("r='3' fill='#000'", at + 1))
+    ++marks;
+  EXPECT_EQ(marks, 2u) << "the current page and the centred lone system";
 }
 
 }  // namespace

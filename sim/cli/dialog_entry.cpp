@@ -1,0 +1,128 @@
+#include "sim/cli/dialog_entry.h"
+
+#include <cmath>
+#include <optional>
+
+#include "sim/score/score_options.h"
+#include "sim/ui/units.h"
+#include "ui/respacing_dialog_ids.h"
+
+namespace cli {
+namespace {
+
+const char* const kUnitNames[] = {"EVPU", "inches", "centimetres", "points", "picas", "spaces", "millimetres"};
+
+std::string unit_name(int16_t unit) { return unit >= 0 && unit <= 6 ? kUnitNames[unit] : kUnitNames[0]; }
+
+// Types a page number; the field takes digits only, so a number it would
+// change (a minus sign) is refused rather than entered as another page.
+void type_page(sim::Person& person, int id, int page) {
+  const std::string text = std::to_string(page);
+  person.type(id, text);
+  if (person.text(id) != text)
+    throw UsageError("--pages: " + text + " cannot be typed into the dialog's page field (it takes digits only)");
+}
+
+void enter_pages(sim::Person& person, const PageChoice& pages) {
+  switch (pages.kind) {
+    case PageChoice::ALL: person.click(IDC_ALL_PAGES); return;
+    case PageChoice::CURRENT: person.click(IDC_CURRENT_PAGE); return;
+    case PageChoice::RANGE:
+      person.click(pages.first == pages.last ? IDC_SINGLE_PAGE : IDC_SELECTED_PAGES);
+      type_page(person, IDC_FROM_PAGE, pages.first);
+      if (pages.first != pages.last) type_page(person, IDC_TO_PAGE, pages.last);
+      return;
+  }
+}
+
+// The dialog keeps a margin as the whole EVPU below what it reads (toward
+// zero), so a length shown rounded in a coarser unit can come back one EVPU
+// short (60 EVPU shows as 0.208 inches, read back as 59.9). An engraver who
+// wants the exact value then types it in EVPU with the unit's letter ("60e"),
+// which the field accepts and which fits its seven characters.
+void enter_margin(sim::Person& person, int id, int evpu, int16_t unit, const char* what,
+                  const std::function<void(const std::string&)>& note) {
+  const std::string shown = sim::format_length(evpu, unit);
+  const std::optional<double> read = sim::parse_length(shown, unit);
+  const bool exact = read && std::trunc(*read) == evpu;
+  person.type(id, shown);
+  if (exact && person.text(id) == shown) return;
+  const std::string in_evpu = std::to_string(evpu) + "e";
+  person.type(id, in_evpu);
+  if (person.text(id) != in_evpu)
+    throw UsageError(std::string(what) + ": " + std::to_string(evpu) + " EVPU does not fit the dialog's field");
+  if (note)
+    note("Typed the " + std::string(what) + " as \"" + in_evpu + "\": " + std::to_string(evpu) + " EVPU shows as " +
+         shown + " in " + unit_name(unit) + (exact ? ", which the field cannot hold"
+                                                   : ", which the dialog would keep as " +
+                                                         std::to_string(read ? long(std::trunc(*read)) : 0L) + " EVPU"));
+}
+
+void set_check(sim::Person& person, int id, const std::optional<bool>& wanted) {
+  if (wanted && person.checked(id) != *wanted) person.click(id);
+}
+
+std::string range_text(long lowest, long highest) { return std::to_string(lowest) + ".." + std::to_string(highest); }
+
+std::string page_rejection(const sim::Person& person, const RespaceSettings& settings, int pages, bool from_field) {
+  const std::string option = !settings.pages ? std::string("the stored page range")
+                             : settings.pages->kind == PageChoice::CURRENT ? std::string("--pages current")
+                                                                            : std::string("--pages");
+  const std::string from = person.text(IDC_FROM_PAGE);
+  if (person.checked(IDC_CURRENT_PAGE)) {
+    // The current page is the host's; the dialog shows it in its label only.
+    return option + ": the current page is outside 1.." + std::to_string(pages) +
+           " (the dialog rejected the current page)";
+  }
+  if (person.checked(IDC_SINGLE_PAGE))
+    return option + ": page " + from + " is outside " + range_text(1, pages) + " (the dialog rejected the page)";
+  if (from_field)
+    return option + ": first page " + from + " is outside 1.." + person.text(IDC_TO_PAGE) +
+           " (the dialog rejected the first page; it may not pass the last)";
+  return option + ": last page " + person.text(IDC_TO_PAGE) + " is outside " + from + ".." +
+         std::to_string(pages) + " (the dialog rejected the last page)";
+}
+
+std::string margin_rejection(const std::optional<int>& given, const sim::Person& person, int id, const char* option,
+                             const char* stored, long lowest, long highest, const char* what, const char* why) {
+  const std::string value = given ? std::to_string(*given) + " EVPU" : "\"" + person.text(id) + "\"";
+  return std::string(given ? option : stored) + ": " + value + " is outside " + range_text(lowest, highest) +
+         why + " (the dialog rejected the " + what + ")";
+}
+
+}  // namespace
+
+void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_t unit,
+                    const std::function<void(const std::string&)>& note) {
+  if (settings.pages) enter_pages(person, *settings.pages);
+  if (settings.extra_top) enter_margin(person, IDC_TOP_MARGIN, *settings.extra_top, unit, "extra top margin", note);
+  if (settings.extra_bottom)
+    enter_margin(person, IDC_BOTTOM_MARGIN, *settings.extra_bottom, unit, "extra bottom margin", note);
+  set_check(person, IDC_KEEP_TOPMOST, settings.keep_topmost);
+  set_check(person, IDC_INCLUDE_GAPS, settings.include_gaps);
+  set_check(person, IDC_COMPACT, settings.compact);
+  if (settings.single_systems) {
+    static const int kRadios[] = {IDC_LEAVE_ALONE, IDC_PLACE_TOP, IDC_PLACE_CENTER, IDC_PLACE_BOTTOM};
+    person.click(kRadios[*settings.single_systems]);
+  }
+}
+
+std::string rejection_message(const sim::Person& person, const RespaceSettings& settings, const sim::ScoreFile& file) {
+  const int pages = int(file.score.pages.size());
+  if (person.has_focus(IDC_FROM_PAGE)) return page_rejection(person, settings, pages, true);
+  if (person.has_focus(IDC_TO_PAGE)) return page_rejection(person, settings, pages, false);
+  if (person.has_focus(IDC_TOP_MARGIN)) {
+    const bool avoid = sim::avoid_collision(file.score);
+    return margin_rejection(settings.extra_top, person, IDC_TOP_MARGIN, "--extra-top", "the stored extra top margin",
+                            avoid ? 0 : -100, 700, "extra top margin", avoid ? " (the score avoids collisions)" : "");
+  }
+  if (person.has_focus(IDC_BOTTOM_MARGIN))
+    return margin_rejection(settings.extra_bottom, person, IDC_BOTTOM_MARGIN, "--extra-bottom",
+                            "the stored extra bottom margin", 0, 300, "extra bottom margin", "");
+  // A single page beyond the last puts the focus on the "to" field, which is
+  // disabled then and cannot take it: no field shows it.
+  if (!person.checked(IDC_ALL_PAGES)) return page_rejection(person, settings, pages, false);
+  return "the dialog rejected the settings (it beeped without pointing at a field)";
+}
+
+}  // namespace cli

@@ -1,0 +1,30 @@
+// The settings of the command line entered into the open respacing dialog by
+// a person, as an engraver enters them: the range radio clicked and the page
+// numbers typed, the margins typed in the score's unit, the check boxes
+// clicked to the wanted state, the single-system radio clicked. Settings not
+// given are left as the dialog shows them.
+#ifndef SIM_CLI_DIALOG_ENTRY_H
+#define SIM_CLI_DIALOG_ENTRY_H
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "sim/cli/cli_options.h"
+#include "sim/score/score_file.h"
+#include "sim/ui/person.h"
+
+namespace cli {
+
+// `note` hears about a margin typed in EVPU (see dialog_entry.cpp).
+void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_t unit,
+                    const std::function<void(const std::string&)>& note);
+
+// After the dialog refused Apply (it beeped and put the focus on a field):
+// which setting it was, its value and the range the dialog accepts, e.g.
+// "--extra-top: -150 EVPU is outside -100..700 (the dialog rejected the extra top margin)".
+std::string rejection_message(const sim::Person& person, const RespaceSettings& settings, const sim::ScoreFile& file);
+
+}  // namespace cli
+
+#endif
