@@ -35,7 +35,7 @@ FxWord dispatch(int index, const Args& args) {
   if (current_host == nullptr) return 0;
   Host& host = *current_host;
   const size_t traced = host.log().begin(export_table()[index].name, args);
-  const FxWord result = host.answer(index, args);
+  const FxWord result = host.faults().on_call(index, args) ? failing_answer(index) : host.answer(index, args);
   host.log().finish(traced, result);
   return result;
 }
