@@ -49,8 +49,13 @@ bool place_run(int32_t start, int16_t last, int16_t trialGap, int32_t smallestSp
     int16_t newGap = candidate_gap(existingGap, trialGap, smallestSpace, page, prefs);
     if (s == start && prefs->keepTopmostStill == 0) newGap = KVTR_Cut16(-int32_t{prefs->extraTopMargin});
 
+    int32_t height = 0;
+    if (!KVTR_LoadStaffSystemHeight(system, 0, &height)) {
+      *outCode = kSystemLoadFailed;
+      return false;
+    }
     totals->space = FTX_Wrap32(int64_t{totals->space} - newGap);
-    totals->height = FTX_Wrap32(int64_t{totals->height} + _KVGEN_CalcStaffSystemHeight(system, 0));
+    totals->height = FTX_Wrap32(int64_t{totals->height} + height);
     if (save != 0 && !SaveSysGapValue(system, newGap)) {
       *outCode = kSystemSaveFailed;
       return false;
@@ -76,12 +81,11 @@ int16_t KVTR_RespaceStaffSystems(int16_t first, int16_t last, int16_t trialGap, 
   int32_t start = first;
   if (prefs->keepTopmostStill != 0) {
     int16_t keptGap = 0;
-    if (!LoadSysGapValue(first, &keptGap)) {
+    if (!LoadSysGapValue(first, &keptGap) || !KVTR_LoadStaffSystemHeight(first, 0, &totals.height)) {
       *outCode = kSystemLoadFailed;
       return 0;
     }
     totals.space = -int32_t{keptGap};
-    totals.height = _KVGEN_CalcStaffSystemHeight(first, 0);
     start = int32_t{first} + 1;
   }
   // After this: the kept topmost system, if any, counts in the totals untouched.

@@ -40,7 +40,9 @@ int16_t measure_free_room(int16_t first, int16_t last, const EDTPageSpec* page, 
       existingSpace = FTX_Wrap32(int64_t{existingSpace} - gap);
       if (-int32_t{gap} < room->smallestSpace) room->smallestSpace = -int32_t{gap};
     }
-    room->remaining = FTX_Wrap32(int64_t{room->remaining} - _KVGEN_CalcStaffSystemHeight(system, 1));
+    int32_t height = 0;
+    if (!KVTR_LoadStaffSystemHeight(system, 1, &height)) return kSystemLoadFailed;
+    room->remaining = FTX_Wrap32(int64_t{room->remaining} - height);
   }
   room->remaining = FTX_Wrap32(int64_t{room->remaining} - existingSpace);
   if (room->smallestSpace == kNoSpaceSeen) room->smallestSpace = 0;

@@ -128,6 +128,9 @@ int16_t FTX_GetLayoutInfo(int16_t system, FTX_LAYOUTINFO* info, bool withPage) {
   fill_system_fields(&record, info);
   info->instrumentList = instrument_list_of(system, info);
   info->visibleInstrumentCount = FTX_CountInstruments(info->instrumentList, 0);
+  // -1: the list or a staff record could not be read; a height from a list
+  // read half would be taken for the system's own.
+  if (info->visibleInstrumentCount < 0) return kFtxStaffListMissing;
 
   int32_t topStaffOffset = 0;
   if (!top_staff_offset(info->instrumentList, &topStaffOffset)) return kFtxStaffListMissing;
