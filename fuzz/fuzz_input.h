@@ -15,6 +15,7 @@ class FuzzInput {
   FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 
   void bytes(void* out, size_t count) {
+    if (count == 0) return;
     const size_t taken = count < remaining() ? count : remaining();
     if (taken != 0) std::memcpy(out, data_ + at_, taken);
     std::memset(static_cast<uint8_t*>(out) + taken, 0, count - taken);

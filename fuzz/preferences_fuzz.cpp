@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -75,13 +77,18 @@ void seed(sim::Host& host, const std::set<sim::RecordKey>& sources, FuzzInput& i
   }
 }
 
-// Loads into a buffer of exactly `capacity` bytes (none when negative); the
-// size the plug-in answers goes to *size.
-FxWord load(uint32_t tag, int16_t key_number, std::vector<uint8_t>& buffer, int32_t capacity, int32_t* size) {
+// Loads into a heap buffer of exactly `capacity` bytes (a real pointer even
+// for 0 bytes; none at all when negative); the size the plug-in answers goes
+// to *size and the buffer's bytes to `record`.
+FxWord load(uint32_t tag, int16_t key_number, std::vector<uint8_t>& record, int32_t capacity, int32_t* size) {
   int16_t key[2] = {key_number, 0};
-  buffer.assign(capacity > 0 ? size_t(capacity) : 0, 0xEE);
+  const size_t bytes = capacity > 0 ? size_t(capacity) : 0;
+  std::unique_ptr<uint8_t[]> buffer(new uint8_t[bytes]);
+  std::memset(buffer.get(), 0xEE, bytes);
   *size = capacity;
-  return FX_LoadEData(tag, key, capacity >= 0 ? buffer.data() : nullptr, size, kFxInterfaceVersion);
+  const FxWord result = FX_LoadEData(tag, key, capacity >= 0 ? buffer.get() : nullptr, size, kFxInterfaceVersion);
+  record.assign(buffer.get(), buffer.get() + bytes);
+  return result;
 }
 
 }  // namespace
