@@ -25,7 +25,7 @@ FxWord dispatch(int index, const Args& args) {
   const bool timing = host.log().timing();
   const auto start = timing ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
   const size_t traced = host.log().begin(export_table()[index].name, args);
-  const FxWord result = host.answer(index, args);
+  const FxWord result = host.faults().on_call(index, args) ? failing_answer(index) : host.answer(index, args);
   host.log().finish(traced, result);
   if (host.call_observer()) host.call_observer()(export_table()[index].name, args, result);
   if (timing) {

@@ -47,7 +47,7 @@ FxWord load(Host& host, const Args& a) {
   std::memcpy(&capacity, pointer(a[3]), sizeof capacity);
   if (a[2] != 0) {
     if (capacity < int32_t(image->size())) return 0;
-    std::memcpy(pointer(a[2]), image->data(), image->size());
+    if (!image->empty()) std::memcpy(pointer(a[2]), image->data(), image->size());  // an empty record has no data pointer
   }
   const int32_t size = int32_t(image->size());
   std::memcpy(pointer(a[3]), &size, sizeof size);

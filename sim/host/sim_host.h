@@ -18,6 +18,7 @@
 
 #include "sim/host/call_log.h"
 #include "sim/host/document_window.h"
+#include "sim/host/host_faults.h"
 #include "sim/score/score.h"
 
 namespace sim {
@@ -48,6 +49,8 @@ class Host {
   const CallLog& log() const { return log_; }
   // Texts shown through FX_AlertMessage, in order.
   const std::vector<std::string>& alerts() const { return alerts_; }
+  // Calls to fail (host_faults.h); consulted before each call's behaviour runs.
+  HostFaults& faults() { return faults_; }
 
   // --- Setting up the score (numbers count from 1) ---------------------------
   int16_t add_page(const Page& page = {});  // answers the page's number
@@ -121,6 +124,7 @@ class Host {
   uint32_t version_word_ = 0x0F000200u;
   Score score_;
   CallLog log_;
+  HostFaults faults_;
   std::vector<std::string> alerts_;
   std::vector<int16_t> layout_updates_;
   DocumentView view_;

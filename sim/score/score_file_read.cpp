@@ -26,7 +26,8 @@ uint32_t read_host_version(const JsonPlace& host) {
   if (host.has("version")) return uint32_t(host.member("version").unsigned_number(UINT32_MAX));
   if (!host.has("year")) return kDefaultHostVersion;
   const JsonPlace year = host.member("year");
-  const int64_t value = year.integer(1995, 1995 + 0xFF);
+  // Release bytes of 0x80 and above make a negative word, which reads as a year before 1995.
+  const int64_t value = year.integer(1995, 1995 + 0x7F);
   // The release byte 0x04 reads as 1998, so no version word reads as 1999.
   if (value == 1999) year.fail("no host version reads as the year 1999");
   const uint32_t release = value == 1998 ? 0x04 : uint32_t(value - 1995);

@@ -16,13 +16,13 @@ namespace {
 // gap: the host itself, or a page's systems as read once.
 struct SystemSource {
   bool (*loadGap)(void* context, int16_t system, int16_t* gap);
-  int32_t (*height)(void* context, int16_t system);
+  bool (*height)(void* context, int16_t system, int32_t* height);  // false: the height cannot be had
   bool (*saveGap)(void* context, int16_t system, int16_t gap);
   void* context;
 };
 
 bool host_load_gap(void*, int16_t system, int16_t* gap) { return LoadSysGapValue(system, gap); }
-int32_t host_height(void*, int16_t system) { return _KVGEN_CalcStaffSystemHeight(system, 0); }
+bool host_height(void*, int16_t system, int32_t* height) { return KVTR_LoadStaffSystemHeight(system, 0, height); }
 bool host_save_gap(void*, int16_t system, int16_t gap) { return SaveSysGapValue(system, gap); }
 constexpr SystemSource kHostSource = {host_load_gap, host_height, host_save_gap, nullptr};
 
@@ -30,8 +30,9 @@ bool read_load_gap(void* context, int16_t system, int16_t* gap) {
   *gap = KVTR_GapOf(&KVTR_PageSystem(static_cast<KVTR_PAGESYSTEMS*>(context), system)->held);
   return true;
 }
-int32_t read_height(void* context, int16_t system) {
-  return KVTR_PageSystem(static_cast<KVTR_PAGESYSTEMS*>(context), system)->height;
+bool read_height(void* context, int16_t system, int32_t* height) {
+  *height = KVTR_PageSystem(static_cast<KVTR_PAGESYSTEMS*>(context), system)->height;
+  return true;
 }
 bool read_save_gap(void* context, int16_t system, int16_t gap) {
   KVTR_PAGESYSTEMS* systems = static_cast<KVTR_PAGESYSTEMS*>(context);
@@ -77,8 +78,15 @@ bool place_run(const SystemSource* source, int32_t start, int16_t last, int16_t 
     int16_t newGap = candidate_gap(existingGap, trialGap, smallestSpace, page, prefs);
     if (s == start && prefs->keepTopmostStill == 0) newGap = KVTR_Cut16(-int32_t{prefs->extraTopMargin});
 
+    // A height that cannot be read is a failed system, never a height of 0:
+    // the run's total would be short and the page spread with wrong gaps.
+    int32_t height = 0;
+    if (!source->height(source->context, system, &height)) {
+      *outCode = kSystemLoadFailed;
+      return false;
+    }
     totals->space = FTX_Wrap32(int64_t{totals->space} - newGap);
-    totals->height = FTX_Wrap32(int64_t{totals->height} + source->height(source->context, system));
+    totals->height = FTX_Wrap32(int64_t{totals->height} + height);
     if (save != 0 && !source->saveGap(source->context, system, newGap)) {
       *outCode = kSystemSaveFailed;
       return false;
@@ -101,12 +109,12 @@ int16_t respace(const SystemSource* source, int16_t first, int16_t last, int16_t
   int32_t start = first;
   if (prefs->keepTopmostStill != 0) {
     int16_t keptGap = 0;
-    if (!source->loadGap(source->context, first, &keptGap)) {
+    if (!source->loadGap(source->context, first, &keptGap) ||
+        !source->height(source->context, first, &totals.height)) {
       *outCode = kSystemLoadFailed;
       return 0;
     }
     totals.space = -int32_t{keptGap};
-    totals.height = source->height(source->context, first);
     start = int32_t{first} + 1;
   }
   // After this: the kept topmost system, if any, counts in the totals untouched.

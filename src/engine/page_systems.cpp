@@ -4,11 +4,13 @@
 
 #include "toolkit/page_layout.h"
 
-int32_t KVTR_SystemHeightInRun(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecord* record) {
+bool KVTR_SystemHeightInRun(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecord* record,
+                            int32_t* height) {
   FTX_LAYOUTINFO info = {};
   info.structSize = sizeof info;
-  if (FTX_RunGetLayoutInfo(run, system, record, &info) != 0) return 0;
-  return info.systemHeight;
+  if (FTX_RunGetLayoutInfo(run, system, record, &info) != 0) return false;
+  *height = info.systemHeight;
+  return true;
 }
 
 bool KVTR_OpenPageSystems(KVTR_PAGESYSTEMS* page, FTX_LAYOUTRUN* run, int16_t first, int16_t last) {
@@ -31,7 +33,7 @@ bool KVTR_ReadPageSystem(KVTR_PAGESYSTEMS* page, int16_t system) {
   // Hosts after 2001 hand out the current layout for the gap: the very record
   // the summary reads, so it is passed on instead of read again.
   const EDTStaffSystemRecord* current = entry->held.current != 0 ? &entry->held.record.currentLayout : nullptr;
-  entry->height = KVTR_SystemHeightInRun(page->run, system, current);
+  if (!KVTR_SystemHeightInRun(page->run, system, current, &entry->height)) return false;
   page->read = int32_t{system} - page->first + 1;
   return true;
 }

@@ -20,7 +20,7 @@
 
 struct KVTR_PAGESYSTEM {
   KVTR_GAPRECORD held;  // the record as read, in the host era's gap layout
-  int32_t height;       // unscaled; 0 when the layout summary could not be had
+  int32_t height;       // unscaled
 };
 
 struct KVTR_PAGESYSTEMS {
@@ -36,7 +36,7 @@ bool KVTR_OpenPageSystems(KVTR_PAGESYSTEMS* page, FTX_LAYOUTRUN* run, int16_t fi
 void KVTR_ClosePageSystems(KVTR_PAGESYSTEMS* page);
 
 // Reads the next system of the page (its record, then its height); false when
-// its record cannot be read.
+// its record or its layout summary cannot be read.
 bool KVTR_ReadPageSystem(KVTR_PAGESYSTEMS* page, int16_t system);
 
 // A system of the page that has been read.
@@ -44,7 +44,8 @@ const KVTR_PAGESYSTEM* KVTR_PageSystem(const KVTR_PAGESYSTEMS* page, int16_t sys
 
 // A system's unscaled height within a run, through the toolkit's layout
 // summary; `record` is the system's current-layout record when already read,
-// or null. 0 when the summary could not be had.
-int32_t KVTR_SystemHeightInRun(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecord* record);
+// or null. False, with *height untouched, when the summary cannot be had.
+bool KVTR_SystemHeightInRun(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecord* record,
+                            int32_t* height);
 
 #endif

@@ -41,8 +41,8 @@ int16_t KVTR_PlaceSingleSystem(FTX_LAYOUTRUN* run, const EDTPageSpec* page, cons
   // After this: space is the unscaled room between the extra margins.
 
   const int16_t system = page->firstSystem;
-  const int32_t height = KVTR_SystemHeightInRun(run, system, nullptr);
-  if (height == 0) return kSystemLoadFailed;
+  int32_t height = 0;
+  if (!KVTR_SystemHeightInRun(run, system, nullptr, &height) || height == 0) return kSystemLoadFailed;
   if (space < height) return kPageMarginsTooWide;
 
   int16_t gap = 0;

@@ -5,12 +5,17 @@
 #include "engine/evpu_arithmetic.h"
 #include "toolkit/page_layout.h"
 
-int32_t _KVGEN_CalcStaffSystemHeight(int16_t system, int16_t onPage) {
+bool KVTR_LoadStaffSystemHeight(int16_t system, int16_t onPage, int32_t* height) {
   FTX_LAYOUTINFO info = {};
   info.structSize = sizeof info;
-  if (FTX_GetLayoutInfo(system, &info, true) != 0) return 0;
+  if (FTX_GetLayoutInfo(system, &info, true) != 0) return false;
 
-  int32_t height = info.systemHeight;
-  if (onPage != 0 && info.pageScaled != 0) height = FTX_Wrap32(int64_t{height} * info.pagePercent) / 100;
-  return height;
+  *height = info.systemHeight;
+  if (onPage != 0 && info.pageScaled != 0) *height = FTX_Wrap32(int64_t{*height} * info.pagePercent) / 100;
+  return true;
+}
+
+int32_t _KVGEN_CalcStaffSystemHeight(int16_t system, int16_t onPage) {
+  int32_t height = 0;
+  return KVTR_LoadStaffSystemHeight(system, onPage, &height) ? height : 0;
 }

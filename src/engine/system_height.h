@@ -6,8 +6,13 @@
 
 #include <cstdint>
 
-// The height, or 0 when the layout summary could not be obtained (the caller
-// cannot tell that from a system of height 0, and does not need to).
+// The height, or 0 when the layout summary could not be obtained; the caller
+// cannot tell that from a system of height 0 (one without visible staves).
 int32_t _KVGEN_CalcStaffSystemHeight(int16_t system, int16_t onPage);
+
+// The same height into *height (not null); false, with *height untouched, when
+// the layout summary could not be obtained. The engine sums heights to place a
+// run of systems, so it must not take a failed host read for a height of 0.
+bool KVTR_LoadStaffSystemHeight(int16_t system, int16_t onPage, int32_t* height);
 
 #endif

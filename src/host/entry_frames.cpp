@@ -1,5 +1,6 @@
 #include "host/entry_frames.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "host/entry_frame_layout.h"
@@ -17,6 +18,23 @@ bool number_taken_by_other(const EXENTRY& entry, int count, int self) {
   return false;
 }
 
+bool number_in_use(const EXENTRY& entry, int count, int16_t number) {
+  for (int j = 0; j < count; ++j)
+    if (entry.notes[j].noteNumber == number) return true;
+  return false;
+}
+
+// The number above the largest so far; once 32767 is given out there is none
+// above (one more would wrap to -32768, which a record may hold), so the
+// smallest positive number no record holds. Twelve records leave one free
+// among 1..13.
+int16_t next_note_number(const EXENTRY& entry, int count, int16_t* largest) {
+  if (*largest < INT16_MAX) return ++*largest;
+  int16_t candidate = 1;
+  while (number_in_use(entry, count, candidate)) ++candidate;
+  return candidate;
+}
+
 // Zero and repeated note numbers get the next number above the largest one;
 // of two equal numbers the earlier record is renumbered.
 void renumber_notes(EXENTRY& entry, int count) {
@@ -24,10 +42,8 @@ void renumber_notes(EXENTRY& entry, int count) {
   for (int i = 0; i < count; ++i)
     if (entry.notes[i].noteNumber > largest) largest = entry.notes[i].noteNumber;
   for (int i = 0; i < count; ++i) {
-    if (entry.notes[i].noteNumber == 0 || number_taken_by_other(entry, count, i)) {
-      largest = int16_t(largest + 1);
-      entry.notes[i].noteNumber = largest;
-    }
+    if (entry.notes[i].noteNumber == 0 || number_taken_by_other(entry, count, i))
+      entry.notes[i].noteNumber = next_note_number(entry, count, &largest);
   }
 }
 

@@ -139,6 +139,9 @@ int16_t layout_info(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemReco
   FTX_LISTSUMMARY scratch;
   const FTX_LISTSUMMARY* list = FTX_RunListSummary(run, info->instrumentList, &scratch);
   info->visibleInstrumentCount = list->visibleCount;
+  // -1: the list or a staff record could not be read; a height from a list
+  // read half would be taken for the system's own.
+  if (info->visibleInstrumentCount < 0) return kFtxStaffListMissing;
 
   if (list->topLoaded == 0) return kFtxStaffListMissing;
   const int32_t hostYear = FTX_FinaleVersion();

@@ -1,6 +1,7 @@
 // Which staff systems stand on a page. A page's last system is one less than
 // the first system of the next page that holds any, or the score's last system
-// when no later page does. Pages the host has not laid out yet (firstSystem 0)
+// when no later page does (a later page of the score whose record cannot be
+// read makes the range fail). Pages the host has not laid out yet (firstSystem 0)
 // are laid out on the way.
 #include "host/fx_entries.h"
 #include "shell/toolkit_globals.h"
@@ -46,6 +47,9 @@ int16_t system_range(FTX_LAYOUTRUN* run, int16_t page, int16_t* pFirstSystem, in
   for (int32_t next = int32_t{page} + 1;; ++next) {
     int16_t nextFirst = 0;
     if (!first_system_of(run, next, int32_t{page} + 1, &nextFirst)) {
+      // A page the score has but the host would not hand over is a failure,
+      // not the end of the score: the range would take in later pages' systems.
+      if (next <= kFtxLastItemNumber && next <= FTX_CountItems(kFtxCountPages)) return kFtxPageRecordMissing;
       *pFirstSystem = first;
       *pLastSystem = FTX_RunCountSystems(run);
       return kFtxOk;

@@ -67,6 +67,8 @@ TEST(CleanTGF, RenumbersZeroAndTheEarlierOfEqualNumbersAboveTheLargest) {
       {"equal negatives: the earlier is renumbered", {-3, 0, -3}, {1, 2, -3}},
       {"all zero", {0, 0}, {1, 2}},
       {"twelve notes", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 11}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 11}},
+      {"no number above 32767: the smallest free one", {32767, 0, -32768, 1, 0}, {32767, 2, -32768, 1, 3}},
+      {"32766 leaves one number above", {32766, 0, 0}, {32766, 32767, 1}},
   };
   for (const Case& c : cases) {
     std::vector<EXENTRY> entries = {entry_with(c.in)};

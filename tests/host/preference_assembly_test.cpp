@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "host/fx_entries.h"
@@ -138,6 +143,110 @@ TEST_F(PreferenceAssembly, PageFormatWithKeyOneIsARunNotTheMap) {
   ASSERT_EQ(FX_LoadEData(fx_tag('p', 'f', 'P', 'F'), key, record.data(), &size, kFxInterfaceVersion), 1);
   EXPECT_EQ(size, 48);
   for (int16_t second = 0; second < 4; ++second) EXPECT_EQ(field_at<int16_t>(record, 12 * second), second);
+}
+
+// The nine layouts written out as the record format describes them: "offset:
+// 'otXY' (first,second) word ..." per field, offset and word ranges taking one
+// 2-byte row per offset, "long" a 4-byte high-first field, "low byte" and
+// "inverted" the conversions. Written apart from the maps, so a wrong row in a
+// map shows as a wrong byte of the record the plug-in assembles.
+const std::pair<uint32_t, const char*> kLayouts[] = {
+    {fx_tag('p', 'f', 'P', 'F'),
+     "0: 'ot14' w0-1 long; 4: 'ot15' w2-3 long; 8: 'ot39' w2; 10-16: 'ot16' w0-3; 18-24: 'ot02' w0-3; "
+     "26-28: 'ot17' w0-1; 30: 'ot17' w3; 32: 'ot17' w2; 34: 'ot01' w4; 36: 'ot02' w4; 38: 'ot13' w5; "
+     "40: 'ot13' w4; 42: 'ot02' w5; 44-46: 'ot03' w0-1"},
+    {fx_tag('p', 'f', 'E', 'X'),
+     "0-8: 'ot77' (-2,4) w1-5; 10-20: 'ot77' (-2,5) w0-5; 22-32: 'ot77' (-2,6) w0-5; 34-40: 'ot77' (-2,7) w0-3; "
+     "46-48: 'ot77' (-2,7) w4-5; 42-44: 'ot77' (-2,8) w0-1"},
+    {fx_tag('p', 'f', 'P', 'L'), "0: 'ot13' w1; 2: 'ot39' w3; 4: 'ot36' w0; 6: 'ot36' w5; 8-12: 'ot37' w0-2"},
+    {fx_tag('p', 'f', 'S', 'S'),
+     "0-6: 'ot92' w0-3; 8-10: 'otFI' (11,0) w0-1; 12: 'otFI' (12,0) w4; 14: 'otFI' (11,0) w4; "
+     "16: 'otFI' (12,0) w0-1 long; 20: 'otFI' (12,0) w2-3 long; 24: 'otFI' (11,0) w2; 26: 'otFI' (11,0) w5; "
+     "28: 'ot12' w5 low byte; 30: 'ot11' w5 low byte; 32-34: 'ot69' w4-5 low byte; 36-38: 'ot69' w2-3 low byte; "
+     "40: 'ot51' w5; 42: 'ot53' w5; 44: 'ot51' w4; 46: 'ot53' w4; 48: 'ot50' w4; 50-56: 'ot53' (-2,1) w0-3; "
+     "58: 'ot51' w0-1 long; 62: 'ot51' w2-3 long; 66: 'ot53' w2; 68-70: 'ot53' w0-1; 72: 'ot93' w0-1 long; "
+     "76: 'ot53' w3; 78: 'ot50' w5; 80-86: 'ot50' w0-3; 88-94: 'ot97' (-2,1) w0-3"},
+    {fx_tag('p', 'f', 'P', 'B'),
+     "0: 'ot65' w2-3 long; 4: 'ot60' w2-3 long; 8: 'ot65' w4-5 long; 12: 'ot60' w4-5 long; 16: 'ot61' w0-1 long; "
+     "20: 'ot61' w2-3 long; 24: 'ot61' w4-5 long; 28: 'ot60' w0-1 long; 32: 'ot64' w2-3 long; "
+     "36: 'ot45' w2-3 long; 40: 'ot45' w4-5 long"},
+    {fx_tag('p', 'f', 'R', 'P'),
+     "0-10: 'ot70' w0-5; 12-22: 'ot71' w0-5; 24: 'ot05' w3; 26: 'ot72' w0; 28: 'ot76' w2; 30-38: 'ot72' w1-5"},
+    {fx_tag('p', 'f', 'M', 'S'),
+     "0: 'ot36' w4; 2-4: 'ot03' w4-5; 6: 'ot09' w5; 8-10: 'ot36' w2-3; 12: 'ot36' w1 inverted; 14-16: 'ot41' w0-1; "
+     "18: 'ot20' w0; 20: 'ot27' w1; 22: 'ot01' w0; 24: 'ot13' w2; 26: 'ot15' w4; 28: 'ot27' w0; 30: 'ot27' w4; "
+     "32: 'ot44' w4; 34: 'ot27' w2; 36-38: 'ot12' w2-3; 40: 'ot12' w1; 42: 'ot41' (-2,2) w1; 44: 'ot23' w1; "
+     "46-48: 'ot19' w2-3; 50: 'ot31' w5; 52-54: 'ot19' w4-5 low byte; 56: 'ot44' w3; 58-60: 'ot05' w4-5; "
+     "62: 'ot13' w0; 64: 'ot41' w5; 66: 'ot12' w4; 68: 'ot01' w1; 70: 'ot93' w4; 72: 'ot76' w4; 74: 'ot93' w2; "
+     "76: 'ot76' w3; 78: 'ot17' w5; 80: 'ot23' w4; 82: 'ot16' w5; 84: 'ot62' w0-1 long; 88: 'ot62' w2-3 long; "
+     "92: 'ot41' (-2,2) w0; 94: 'ot41' w2; 96: 'ot41' (-2,1) w3-4 long; 100: 'ot76' w5; 102: 'otFI' (10,0) w2"},
+    {fx_tag('p', 'f', 'S', 'I'),
+     "0: 'ot67' w2; 2: 'ot58' w4; 4: 'ot68' w2-3 long; 8: 'ot62' w4-5 long; 12: 'ot03' w3; 14: 'ot23' w0; "
+     "16: 'ot14' w2; 18: 'ot64' w1; 20: 'ot27' w3; 22: 'ot58' w5; 24-26: 'ot59' w0-1; 28: 'ot01' w2; "
+     "30: 'ot59' w2; 32: 'ot01' w3; 34: 'ot97' w0-1 long; 38-40: 'ot20' w4-5; 42: 'ot03' w2; 44: 'ot21' w2; "
+     "46: 'ot64' w5; 48: 'ot97' w2-3 long; 52: 'ot69' w0"},
+    {fx_tag('p', 'f', 'D', 'P'),
+     "0: 'ot21' w3; 2: 'ot21' w5; 4-6: 'ot59' w3-4; 8-12: 'ot22' w1-3; 14-16: 'ot67' w3-4; 18: 'ot68' w4-5 long; "
+     "22-24: 'ot20' w1-2; 26: 'ot13' w3; 28-30: 'ot19' w0-1; 32: 'ot68' w0; 34: 'ot21' w1; 36: 'ot68' w1; "
+     "38: 'ot21' w0; 40: 'ot27' w5; 42: 'ot18' w0; 44: 'ot18' w2; 46: 'ot18' w1; 48: 'ot21' w4; 50-52: 'ot39' w0-1; "
+     "54: 'ot65' w0-1 long; 58: 'ot67' w1; 60: 'ot18' w5; 62: 'ot67' w0; 64-66: 'ot18' w3-4; 68-70: 'ot14' w4-5; "
+     "74: 'ot01' w5; 72: 'ot77' (-2,4) w0"},
+};
+
+// Seeds every source the layout names with distinct negative words whose low
+// bytes differ too, and returns the record those words must assemble into.
+std::vector<uint8_t> seed_layout(sim::Host& host, const std::string& layout) {
+  const std::regex field(
+      R"((\d+)(?:-(\d+))?: 'ot(..)'(?: \((-?\d+),(\d+)\))? w(\d)(?:-(\d))?( long| low byte| inverted)?)");
+  std::map<sim::RecordKey, sim::OtherWords> sources;
+  std::vector<uint8_t> expected;
+  std::stringstream items(layout);
+  for (std::string item; std::getline(items, item, ';');) {
+    std::smatch m;
+    const std::string text = item.substr(item.find_first_not_of(' '));
+    EXPECT_TRUE(std::regex_match(text, m, field)) << text;
+    const sim::RecordKey key{fx_tag('o', 't', m[3].str()[0], m[3].str()[1]),
+                             int16_t(m[4].matched ? std::stoi(m[4]) : -2), int16_t(m[5].matched ? std::stoi(m[5]) : 0)};
+    if (!sources.count(key)) {
+      sim::OtherWords words;
+      for (int w = 0; w < 6; ++w) {
+        const int serial = int(sources.size()) * 6 + w;
+        words[size_t(w)] = int16_t(uint16_t((serial | 0x80) << 8 | serial));
+      }
+      sources[key] = words;
+    }
+    const sim::OtherWords& words = sources[key];
+    const int first = std::stoi(m[1]), last = m[2].matched ? std::stoi(m[2]) : first;
+    const int word = std::stoi(m[6]);
+    const std::string conversion = m[8];
+    const bool is_long = conversion == " long";
+    expected.resize(std::max(expected.size(), size_t(last + (is_long ? 4 : 2))), 0xEE);
+    if (is_long) {
+      const uint32_t value = uint32_t(uint16_t(words[size_t(word)])) << 16 | uint16_t(words[size_t(word + 1)]);
+      std::memcpy(&expected[size_t(first)], &value, 4);
+      continue;
+    }
+    for (int offset = first; offset <= last; offset += 2) {
+      const int16_t source = words[size_t(word + (offset - first) / 2)];
+      const int16_t value = conversion == " low byte"   ? int16_t(source & 0xFF)
+                            : conversion == " inverted" ? int16_t(source == 0)
+                                                        : source;
+      std::memcpy(&expected[size_t(offset)], &value, 2);
+    }
+  }
+  for (const auto& [key, words] : sources) host.records().put_other(key, words);
+  return expected;
+}
+
+TEST_F(PreferenceAssembly, EveryRecordAssemblesTheBytesItsLayoutNames) {
+  for (const auto& [tag, layout] : kLayouts) {
+    std::vector<uint8_t> expected = seed_layout(host, layout);
+    std::vector<uint8_t> record;
+    int32_t size = 0;
+    ASSERT_EQ(load(tag, record, int32_t(expected.size()), &size), 1) << layout;
+    EXPECT_EQ(size, int32_t(expected.size())) << layout;
+    EXPECT_EQ(record, expected) << layout;
+  }
 }
 
 }  // namespace

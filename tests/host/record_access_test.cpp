@@ -92,4 +92,20 @@ TEST_F(RecordAccess, APreferenceTagWithoutAMapOrRunGoesToTheHost) {
   EXPECT_EQ(*only_call("FX_SaveEData").tag, kTagGeneralPrefs);
 }
 
+// Without a key there is no key number to pick a preference layout or a staff
+// fallback by: the request goes to the host as it came, null key and all.
+TEST_F(RecordAccess, ANullKeyReachesTheHostUnreadForEveryKindOfRecord) {
+  host.override("FX_LoadEData", [](const sim::Args&) { return FxWord(0); });
+  host.override("FX_SaveEData", [](const sim::Args&) { return FxWord(0); });
+  for (uint32_t tag : {fx_tag('p', 'f', 'P', 'F'), fx_tag('p', 'f', 'G', 'G'), kTagStaffSpec, kTagPageSpec}) {
+    uint8_t record[200] = {};
+    int32_t size = sizeof record;
+    host.log().clear();
+    FX_LoadEData(tag, nullptr, record, &size, kFxInterfaceVersion);
+    FX_SaveEData(tag, nullptr, record, 48, kFxInterfaceVersion);
+    EXPECT_EQ(only_call("FX_LoadEData").args[1], 0) << std::hex << tag;
+    EXPECT_EQ(only_call("FX_SaveEData").args[1], 0) << std::hex << tag;
+  }
+}
+
 }  // namespace

@@ -105,4 +105,13 @@ TEST(TranslateFromTable, UsesTheUsersLanguageAndWorksWithoutAnErrorPointer) {
   EXPECT_STREQ(FTX_TranslateFromTable(nullptr, 2, nullptr, 0, nullptr), "");
 }
 
+TEST(TranslateFromTable, AcceptsThirteenRecordsAndReadsTheLast) {
+  const std::string texts[13] = {"l0", "l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10", "l11", "l12"};
+  FTX_TRANSLATIONRECORD table[13];
+  for (int i = 0; i < 13; ++i) table[i] = {texts[i].c_str(), i};
+  int16_t error = -99;
+  EXPECT_STREQ(FTX_TranslateFromTable(table, 13, "fallback", 12, &error), "l12");
+  EXPECT_EQ(error, 0);
+}
+
 }  // namespace
