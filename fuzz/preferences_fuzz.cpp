@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput in(data, size);
   const uint32_t tag = kTags[in.below(sizeof kTags / sizeof kTags[0])];
   const int16_t key = in.value<uint8_t>() < 160 ? int16_t(in.value<uint8_t>() % 8) : in.value<int16_t>();
-  int32_t capacity = int32_t(in.value<int16_t>()) % 260;
+  const int32_t capacity = int32_t(in.value<int16_t>()) % 260;
   seed(host, sources_of(tag, key), in);
 
   std::vector<uint8_t> record;
@@ -115,10 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(again == kept);
   }
 
-  // A save of whatever bytes are left, with any size up to their number.
+  // A save of whatever bytes are left, with a size of up to their number
+  // (negative for none).
   std::vector<uint8_t> bytes(in.remaining());
   in.bytes(bytes.data(), bytes.size());
-  const int32_t save_size = bytes.empty() ? int32_t(capacity) % 2 - 1 : int32_t(bytes.size()) - int32_t(bytes[0] % 3);
+  const int32_t save_size = int32_t(bytes.size()) - (bytes.empty() ? 1 : bytes[0] % 3);
   int16_t key_words[2] = {key, 0};
   FX_SaveEData(tag, key_words, bytes.data(), save_size, kFxInterfaceVersion);
   return 0;
