@@ -123,8 +123,10 @@ TEST_F(DialogManager, NumbersAreSixteenBitAndUnreadableTextIsZero) {
 TEST_F(DialogManager, LengthFieldsShowAndReadTheHostsUnit) {
   EXPECT_EQ(call_host("FX_SetDlgItemUser", dialog, IDC_TOP_MARGIN, sim::kUnitInches, 100.0, kVersion), 1);
   EXPECT_EQ(sim::Person(dialog).text(IDC_TOP_MARGIN), "0.347");
-  SetDlgItemTextA(dialog, IDC_TOP_MARGIN, "0,5");
   double evpu = -1;
+  EXPECT_EQ(call_host("FX_GetDlgItemUser", dialog, IDC_TOP_MARGIN, sim::kUnitInches, &evpu, kVersion), 1);
+  EXPECT_DOUBLE_EQ(evpu, 100.0) << "an untouched field reads back the length written, not 0.347 inches";
+  SetDlgItemTextA(dialog, IDC_TOP_MARGIN, "0,5");
   EXPECT_EQ(call_host("FX_GetDlgItemUser", dialog, IDC_TOP_MARGIN, sim::kUnitInches, &evpu, kVersion), 1);
   EXPECT_DOUBLE_EQ(evpu, 144.0);
   SetDlgItemTextA(dialog, IDC_TOP_MARGIN, "lots");
