@@ -18,6 +18,10 @@ bool KVTR_OpenPageSystems(KVTR_PAGESYSTEMS* page, FTX_LAYOUTRUN* run, int16_t fi
   page->first = first;
   page->last = last;
   page->read = 0;
+  page->systems = nullptr;
+  // A range the host's answers made empty or backwards has nothing to hold
+  // (and an array of negative length would throw).
+  if (last < first) return false;
   page->systems = new (std::nothrow) KVTR_PAGESYSTEM[static_cast<size_t>(int32_t{last} - first + 1)];
   return page->systems != nullptr;
 }

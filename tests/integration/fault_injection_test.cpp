@@ -98,7 +98,7 @@ std::vector<Case> cases() {
   const sim::ScoreFile old_host = sim::load_score_file((examples_dir() / "host-2000.json").string());
   const sim::ScoreFile lone = sim::load_score_file((examples_dir() / "lone-system.json").string());
   const auto last = [](const sim::ScoreFile& f) { return int16_t(f.score.pages.size() + 1); };  // one past the end
-  return {
+  const std::vector<Case> base = {
       {"demo", demo, all_pages(last(demo), 0, 2)},
       {"demo-compact", demo, all_pages(last(demo), 1, 3)},
       {"scaled-page", scaled, all_pages(last(scaled), 0, 1)},
@@ -106,6 +106,23 @@ std::vector<Case> cases() {
       {"extracted-part", part, all_pages(last(part), 0, 2)},
       {"lone-system", lone, all_pages(last(lone), 0, 3)},
   };
+  // Each score also with the other options of several systems, which take
+  // other roads through the search and the storing pass.
+  std::vector<Case> all = base;
+  for (const Case& c : base) {
+    Case keep = c, gaps = c, margins = c, every = c;
+    keep.name += " keep-topmost";
+    keep.prefs.keepTopmostStill = 1;
+    gaps.name += " include-gaps";
+    gaps.prefs.includeGaps = 1;
+    margins.name += " margins";
+    margins.prefs.extraTopMargin = 50;
+    margins.prefs.extraBottomMargin = 30;
+    every.name += " keep-gaps-compact";
+    every.prefs.keepTopmostStill = every.prefs.includeGaps = every.prefs.compact = 1;
+    all.insert(all.end(), {keep, gaps, margins, every});
+  }
+  return all;
 }
 
 // What may differ from the score before: only gaps, each either as before or
