@@ -4,6 +4,8 @@
 #include <cctype>
 #include <sstream>
 
+#include "sim/render/svg_text.h"
+
 namespace cli {
 namespace {
 
@@ -11,19 +13,7 @@ constexpr int kMargin = 10;
 constexpr int kCaptionHeight = 22;
 constexpr int kCharWidth = 6;  // about the average width of the 11-pixel font, for a group box label's gap
 
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string escaped(const std::string& text) { return sim::svg_escaped(text); }
 
 // The text without its "&" markers, and where the accelerator letter stands
 // (npos when there is none); "&&" is a literal "&".

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "sim/render/page_geometry.h"
+#include "sim/render/svg_text.h"
 
 namespace sim {
 namespace {
@@ -36,19 +37,7 @@ std::string num(double value) {
   return s;
 }
 
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string escaped(const std::string& text) { return sim::svg_escaped(text); }
 
 std::string rect(const char* cls, double x, double y, double w, double h, const std::string& inner = "") {
   std::string out = std::string("<rect class=\"") + cls + "\" x=\"" + num(x) + "\" y=\"" + num(y) + "\" width=\"" +
