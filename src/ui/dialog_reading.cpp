@@ -8,6 +8,7 @@
 // on the double, so a huge or undefined value is rejected instead of being
 // squeezed into 16 bits.
 #include <cmath>
+#include <limits>
 
 #include "host/fx_entries.h"
 #include "toolkit/document_view.h"
@@ -63,9 +64,11 @@ bool page_range_valid(HWND window, const DialogEntries& e) {
   return true;
 }
 
-// The margin in whole EVPU when it lies within lowest..highest.
+// The margin in whole EVPU when it lies within lowest..highest. A host that
+// fails the read leaves the NaN in place, so the field counts as invalid
+// instead of as a margin of 0.
 bool read_margin(HWND window, int16_t control, int16_t lowest, int16_t highest, int16_t* evpu) {
-  double value = 0;
+  double value = std::numeric_limits<double>::quiet_NaN();
   FX_GetDlgItemUser(fx_word(window), control, tbCurrentMeasurement, fx_word(&value), kFxInterfaceVersion);
   const double whole = std::trunc(value);
   if (!(whole >= lowest && whole <= highest)) return false;  // NaN fails too

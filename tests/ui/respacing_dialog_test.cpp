@@ -122,6 +122,18 @@ TEST_F(RespacingDialog, ApplyChecksTheEntriesBeforeAnythingRuns) {
   }
 }
 
+TEST_F(RespacingDialog, AMarginTheHostCannotReadIsRejectedNotTakenAsZero) {
+  sim::Person person = open();
+  person.type(IDC_TOP_MARGIN, "50");
+  const size_t updates = host.layout_updates().size();
+  host.faults().fail_function("FX_GetDlgItemUser");
+  person.click(IDC_APPLY);
+  host.faults().clear();
+  EXPECT_EQ(standin::beeps().size(), 1u);
+  EXPECT_TRUE(person.has_focus(IDC_TOP_MARGIN));
+  EXPECT_EQ(host.layout_updates().size(), updates) << "nothing ran";
+}
+
 TEST_F(RespacingDialog, MarginArrowsStepOneEvpuWithinTheLimits) {
   sim::Person person = open();
   struct Arrow {

@@ -1,0 +1,122 @@
+#include "support/fault_cases.h"
+
+#include <filesystem>
+
+#include "engine/page_driver.h"
+#include "platform/posix/testing.h"
+#include "shell/toolkit_globals.h"
+#include "sim/host/exports.h"
+#include "sim/host/sim_host.h"
+#include "sim/score/demo_score.h"
+#include "sim/score/score_options.h"
+
+namespace faults {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path examples_dir() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples"; }
+
+structUserPrefs all_pages(int16_t last, int16_t compact, int16_t single) {
+  return structUserPrefs{0, 1, last, 0, 0, 0, 0, single, -32768, -32768, compact};
+}
+
+std::string text_of(const sim::Score& score) {
+  sim::ScoreFile file;
+  file.score = score;
+  return sim::score_file_text(file);
+}
+
+std::vector<PageReport>* reports = nullptr;
+
+void record_report(HWND, int16_t page, int16_t result) { reports->push_back({page, result}); }
+
+}  // namespace
+
+DriverRun run_driver(const sim::ScoreFile& file, const structUserPrefs& prefs, int64_t call_limit,
+                     const std::function<void(sim::HostFaults&)>& arm) {
+  standin::reset();
+  sim::Host host;
+  host.score() = file.score;
+  host.set_version_word(file.host_version);
+  host.set_document_open(file.view.document_open);
+  host.set_page_view(file.view.page_view);
+  host.set_current_page(file.view.current_page);
+  sim::install(host);
+  PDKTOOLS_StoreVersion(int32_t(file.host_version));
+
+  DriverRun run;
+  reports = &run.reports;
+  host.faults().set_call_limit(call_limit);
+  if (arm) arm(host.faults());
+  host.faults().start_counting();
+  structUserPrefs run_prefs = prefs;
+  KVTR_StartProcess(host.main_window(), &run_prefs, record_report);
+  reports = nullptr;
+  run.after = host.score();
+  run.calls = host.faults().calls();
+  run.limit_reached = host.faults().limit_reached();
+  for (const sim::FailedCall& call : host.faults().failed()) run.ends_early |= ends_something_early(call);
+  standin::clear_message_boxes();
+  return run;
+}
+
+std::vector<Case> cases() {
+  sim::ScoreFile part = sim::load_score_file((examples_dir() / "piano.json").string());
+  sim::set_extracted_part(part.score, true);
+  part.score.instrument_lists[-8] = part.score.instrument_lists[0];
+  const sim::ScoreFile demo = sim::demo_score();
+  const sim::ScoreFile scaled = sim::load_score_file((examples_dir() / "scaled-page.json").string());
+  const sim::ScoreFile old_host = sim::load_score_file((examples_dir() / "host-2000.json").string());
+  const sim::ScoreFile lone = sim::load_score_file((examples_dir() / "lone-system.json").string());
+  const auto last = [](const sim::ScoreFile& f) { return int16_t(f.score.pages.size() + 1); };  // one past the end
+  const std::vector<Case> base = {
+      {"demo", demo, all_pages(last(demo), 0, 2)},
+      {"demo-compact", demo, all_pages(last(demo), 1, 3)},
+      {"scaled-page", scaled, all_pages(last(scaled), 0, 1)},
+      {"host-2000", old_host, all_pages(last(old_host), 0, 2)},
+      {"extracted-part", part, all_pages(last(part), 0, 2)},
+      {"lone-system", lone, all_pages(last(lone), 0, 3)},
+  };
+  // Each score also with the other options of several systems, which take
+  // other roads through the search and the storing pass.
+  std::vector<Case> all = base;
+  for (const Case& c : base) {
+    Case keep = c, gaps = c, margins = c, every = c;
+    keep.name += " keep-topmost";
+    keep.prefs.keepTopmostStill = 1;
+    gaps.name += " include-gaps";
+    gaps.prefs.includeGaps = 1;
+    margins.name += " margins";
+    margins.prefs.extraTopMargin = 50;
+    margins.prefs.extraBottomMargin = 30;
+    every.name += " keep-gaps-compact";
+    every.prefs.keepTopmostStill = every.prefs.includeGaps = every.prefs.compact = 1;
+    all.insert(all.end(), {keep, gaps, margins, every});
+  }
+  return all;
+}
+
+bool ends_something_early(const sim::FailedCall& call) {
+  static const int load = sim::export_index("FX_LoadEData");
+  if (call.index != load) return false;
+  const bool list_record = call.tag == 0x534F4975u && call.second > 0;       // 'SOIu' beyond record 0
+  const bool count_probe = call.tag == 0x534F5353u && call.args.at(2) == 0;  // 'SOSS' with no buffer
+  return list_record || count_probe;
+}
+
+std::string damage(const sim::Score& before, const sim::Score& clean, const sim::Score& after, bool any_gap) {
+  if (after.systems.size() != before.systems.size()) return "the number of systems changed";
+  sim::Score gaps_as_before = after;
+  for (size_t i = 0; i < after.systems.size(); ++i) {
+    const int16_t gap = after.systems[i].gap;
+    if (!any_gap && gap != before.systems[i].gap && gap != clean.systems[i].gap)
+      return "system " + std::to_string(i + 1) + " got gap " + std::to_string(gap);
+    gaps_as_before.systems[i].gap = before.systems[i].gap;
+  }
+  if (text_of(gaps_as_before) != text_of(before)) return "a record changed beyond the gaps";
+  return {};
+}
+
+}  // namespace faults

@@ -1,0 +1,60 @@
+// What the fault-injection tests share: the representative scores with the
+// settings they are respaced with, and the check that a run whose host failed
+// left nothing in the score but gaps it may have written.
+#ifndef TESTS_SUPPORT_FAULT_CASES_H
+#define TESTS_SUPPORT_FAULT_CASES_H
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/user_prefs.h"
+#include "sim/host/host_faults.h"
+#include "sim/score/score_file.h"
+
+namespace faults {
+
+struct Case {
+  std::string name;
+  sim::ScoreFile file;
+  structUserPrefs prefs;  // every page, each case with other options
+};
+
+// The demo score, a scaled page, a host of 2000, an extracted part and a lone
+// system, each plain and with keep topmost, include gaps, extra margins, and
+// all three with compact.
+std::vector<Case> cases();
+
+// Whether a failed call tells the plug-in that something ends sooner, so that
+// it rightly computes other gaps: a staff-list record after the first ends the
+// list, and a probe while the plug-in counts the staff systems ends the score
+// (two in a row defeat the recheck of the remembered count).
+bool ends_something_early(const sim::FailedCall& call);
+
+struct PageReport {
+  int16_t page;
+  int16_t result;
+};
+
+struct DriverRun {
+  std::vector<PageReport> reports;
+  sim::Score after;
+  int64_t calls = 0;
+  bool limit_reached = false;
+  bool ends_early = false;  // a failed call was one of ends_something_early
+};
+
+// One run of the page driver with `prefs` over `file`, in a host set up from
+// it, with `arm` choosing the faults (calls are counted from the driver's
+// start; a call limit of 0 sets none).
+DriverRun run_driver(const sim::ScoreFile& file, const structUserPrefs& prefs, int64_t call_limit,
+                     const std::function<void(sim::HostFaults&)>& arm = {});
+
+// Empty when `after` differs from `before` only in gaps, each as before or as
+// the fault-free run left it in `clean` (any gap when `any_gap`); else what is wrong.
+std::string damage(const sim::Score& before, const sim::Score& clean, const sim::Score& after, bool any_gap);
+
+}  // namespace faults
+
+#endif
