@@ -7,21 +7,11 @@
 namespace sim {
 namespace {
 
-constexpr int kMusicViewId = 1;
-
 HWND child(HWND parent, const char* class_name, int id, const char* text, RECT rect, bool visible = true) {
   return standin::create_window(parent, class_name, id, text, WS_CHILD, rect, visible);
 }
 
 }  // namespace
-
-DocumentWindows::~DocumentWindows() {
-  if (exist()) DestroyWindow(main_);
-}
-
-bool DocumentWindows::exist() const {
-  return main_ != nullptr && IsWindow(main_) && IsWindow(document_) && IsWindow(page_box_);
-}
 
 void DocumentWindows::ensure(const DocumentView& view) {
   if (!exist()) {

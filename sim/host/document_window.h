@@ -26,13 +26,16 @@ struct DocumentView {
 constexpr int kViewBarId = 203;
 constexpr int kPageViewMarkerId = 1016;
 constexpr int kPageBoxId = 1005;
+constexpr int kMusicViewId = 1;
 
 class DocumentWindows {
  public:
   DocumentWindows() = default;
   DocumentWindows(const DocumentWindows&) = delete;
   DocumentWindows& operator=(const DocumentWindows&) = delete;
-  ~DocumentWindows();
+  ~DocumentWindows() {
+    if (exist()) DestroyWindow(main_);
+  }
 
   // Builds the windows if they do not exist (any more) and shows `view` in them.
   void ensure(const DocumentView& view);
@@ -45,7 +48,7 @@ class DocumentWindows {
   HWND music_view() const { return music_; }
 
  private:
-  bool exist() const;
+  bool exist() const { return main_ != nullptr && IsWindow(main_) && IsWindow(document_) && IsWindow(page_box_); }
   HWND main_ = nullptr;
   HWND client_ = nullptr;
   HWND document_ = nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/posix/testing.h"
+#include "support/received_message.h"
 #include "ui/respacing_dialog_ids.h"
 
 extern const unsigned char kvPluginResourceFile[];
@@ -14,12 +15,7 @@ extern const size_t kvPluginResourceFileSize;
 
 namespace {
 
-struct Received {
-  UINT msg;
-  WPARAM wp;
-  LPARAM lp;
-};
-std::vector<Received> received;
+std::vector<ReceivedMessage> received;
 
 INT_PTR CALLBACK recording_proc(HWND, UINT msg, WPARAM wp, LPARAM lp) {
   received.push_back({msg, wp, lp});

@@ -4,15 +4,11 @@
 #include <vector>
 
 #include "platform/posix/testing.h"
+#include "support/received_message.h"
 
 namespace {
 
-struct Received {
-  UINT msg;
-  WPARAM wp;
-  LPARAM lp;
-};
-std::vector<Received> received;
+std::vector<ReceivedMessage> received;
 INT_PTR answer = TRUE;
 
 INT_PTR CALLBACK recording_dialog(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -8,8 +8,6 @@
 namespace sim {
 namespace {
 
-constexpr int kMusicViewId = 1;
-
 LRESULT CALLBACK frame_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_DESTROY) PostQuitMessage(0);
   HWND client = FindWindowExA(hwnd, nullptr, "MDIClient", nullptr);
@@ -45,14 +43,6 @@ HWND child(HWND parent, const char* class_name, int id, const char* text, RECT r
 }
 
 }  // namespace
-
-DocumentWindows::~DocumentWindows() {
-  if (exist()) DestroyWindow(main_);
-}
-
-bool DocumentWindows::exist() const {
-  return main_ != nullptr && IsWindow(main_) && IsWindow(document_) && IsWindow(page_box_);
-}
 
 void DocumentWindows::ensure(const DocumentView& view) {
   if (!exist()) {
