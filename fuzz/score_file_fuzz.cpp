@@ -8,8 +8,6 @@
 #include <cstdlib>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
 #include "sim/score/score_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -19,8 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     loaded = sim::parse_score_text(text, "input.json");
   } catch (const sim::ScoreFileError&) {
     return 0;
-  } catch (const nlohmann::json::out_of_range&) {
-    return 0;  // a number too large for any type (66e601...): the reader refuses it, its message aside
   }
 
   std::string saved;
