@@ -87,6 +87,15 @@ TEST_F(PageDriver, ReportsEveryPageOfTheRangeInOrder) {
                                                        kStopStyle)});
 }
 
+TEST_F(PageDriver, APageProcessedAloneGivesTheResultOfTheRun) {
+  add_lone_system_pages(2);
+  add_page(6000);  // no systems
+  prefs.extraTopMargin = 30;
+  const std::vector<int16_t> expected = {kPageProcessed, kPageProcessed, kPageHasNoSystems, kPageLoadFailed};
+  for (int16_t page = 1; page <= 4; ++page) EXPECT_EQ(KVTR_ProcessPage(page, &prefs), expected[page - 1]) << page;
+  EXPECT_EQ(gaps(1, 2), (std::vector<int16_t>{-30, -30}));
+}
+
 TEST_F(PageDriver, PageThatFailsToLoadDoesNotStopTheRun) {
   add_lone_system_pages(5);
   prefs.extraTopMargin = 30;

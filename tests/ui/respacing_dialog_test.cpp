@@ -14,6 +14,7 @@
 #include "sim/ui/person.h"
 #include "sim/ui/units.h"
 #include "support/sim_host_fixture.h"
+#include "toolkit/host_notifications.h"
 #include "ui/respacing_dialog_ids.h"
 
 namespace {
@@ -238,6 +239,10 @@ TEST_F(RespacingDialog, TheHostsNotificationsReachTheDialog) {
   standin::set_ui_language(0x041D);  // Swedish
   host.raise_language_changed();
   EXPECT_EQ(person.text(IDC_APPLY), "Verkst\xE4ll");
+  host.raise_activation(false);  // another program comes to the front
+  host.raise_activation(true);
+  FTX_RaiseNotification(99, 0, nullptr);  // an event the dialog does not know
+  EXPECT_TRUE(person.dialog_visible());
   host.raise_closing();
   EXPECT_FALSE(person.dialog_open());
   EXPECT_EQ(hwndModelessWindow, nullptr);
