@@ -39,9 +39,11 @@ void set_up_host(sim::Host& host, const sim::ScoreFile& file, const RunWatcher& 
   }
 }
 
-// The page a box names ("Page 3 was not processed."), else `fallback`.
+// The page a box names ("Page 3 was not processed.", "while loading page
+// 2."), else `fallback`.
 int16_t page_named(const std::string& text, int16_t fallback) {
-  const size_t at = text.find("Page ");
+  size_t at = text.find("Page ");
+  if (at == std::string::npos) at = text.find("page ");
   int page = 0;
   if (at != std::string::npos && std::sscanf(text.c_str() + at + 5, "%d", &page) == 1) return int16_t(page);
   return fallback;
@@ -68,21 +70,24 @@ PluginAtHost::~PluginAtHost() {
 }
 
 // The page the run is at, for crediting a box that names no page. The page
-// driver reads the pages one after the other from the layout update on; while
-// finding a page's systems it also reads the next page's record, and skips a
-// page whose record cannot be read. So a page record read counts only when it
-// is the next page after the one the run is at (or the first after the layout
-// update), and the page's own staff-system records (in the layout the host
-// keeps), read or written after that, bring the run back to their page. A box
-// that names its page sets the page too (note_box_page()).
+// driver reads the pages one after the other from the layout update on. Right
+// after reading a page's record it reads the next pages' records to find the
+// page's systems, so a page record read directly after another one (with no
+// other call and no box between) does not move the run. The page's own
+// staff-system records (in the layout the host keeps), read or written later,
+// bring the run to their page. A box that names its page sets the page too.
 void PluginAtHost::follow_page(const char* function, const sim::Args& args, FxWord result) {
   const std::string name = function;
+  const bool follows_page_read = last_was_page_read_;
+  last_was_page_read_ = false;
   if (name == "FX_UpdateLayout") page_at_ = 0;
   if ((name != "FX_LoadEData" && name != "FX_SaveEData") || args.size() < 3 || args[1] == 0 || args[2] == 0) return;
   const uint32_t tag = uint32_t(args[0]);
   const int16_t number = *reinterpret_cast<const int16_t*>(args[1]);
-  if (tag == kTagPageSpec && name == "FX_LoadEData" && result != 0 && (page_at_ == 0 || number == page_at_ + 1))
-    page_at_ = number;
+  if (tag == kTagPageSpec && name == "FX_LoadEData") {
+    last_was_page_read_ = true;
+    if (result != 0 && (page_at_ == 0 || !follows_page_read)) page_at_ = number;
+  }
   const uint32_t system_tag =
       sim::keeps_current_system_layout(host_.version_word()) ? kTagStaffSystemCurrent : kTagStaffSystemOld;
   const std::vector<sim::StaffSystem>& systems = host_.score().systems;

@@ -85,7 +85,10 @@ class PluginAtHost {
   // The page the run is at (see follow_page()), 0 before any.
   int16_t page_at() const { return page_at_; }
   // A box came up for `page`: the run is at that page.
-  void note_box_page(int16_t page) { page_at_ = page; }
+  void note_box_page(int16_t page) {
+    page_at_ = page;
+    last_was_page_read_ = false;
+  }
   const std::vector<CallStep>& steps() const { return steps_; }
   // Starts counting host calls and arms the score's failing call numbers;
   // called just before Apply is pressed.
@@ -104,6 +107,7 @@ class PluginAtHost {
   std::vector<CallStep> steps_;
   size_t alerts_seen_ = 0;
   int16_t page_at_ = 0;
+  bool last_was_page_read_ = false;  // the last host call read a page record
   bool terminated_ = false;
 };
 
