@@ -136,7 +136,10 @@ HWND PluginAtHost::open_dialog() {
   steps_.back().title += " (" + std::to_string(items) + (items == 1 ? " menu item)" : " menu items)");
   step("Invoke", false, [this] { session_->invoke(); });
   const HWND dialog = session_->dialog();
-  if (dialog == nullptr) throw std::runtime_error("the plug-in opened no dialog (is the score's document open?)");
+  if (dialog == nullptr)
+    throw std::runtime_error(faults_.empty() ? "the plug-in opened no dialog (is the score's document open?)"
+                                             : "the plug-in opened no dialog (is the score's document open? the "
+                                               "score also declares host faults)");
   return dialog;
 }
 
@@ -177,7 +180,9 @@ RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& setting
   run.arm_call_faults();
   run.step("Apply (the respacing run; host calls counted)", true, [&] { person.click(IDC_APPLY); });
   if (standin::beeps().size() > beeps) {
-    const std::string message = rejection_message(person, settings, file);
+    // A declared fault can make the dialog refuse what it would take otherwise.
+    const std::string message = rejection_message(person, settings, file) +
+                                (file.host_faults.empty() ? "" : " (the score declares host faults)");
     run.close_and_terminate();
     throw UsageError(message);
   }
