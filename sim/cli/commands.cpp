@@ -47,6 +47,7 @@ int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const O
   const RunOutcome outcome = run_plugin(file, settings, watcher);
   if (!outputs.dialog_svg_path.empty()) out << "The dialog as Apply was pressed:\n" << outcome.dialog_text;
   out << page_report(outcome);
+  out << failed_calls_report(file.host_faults, outcome.failed_calls);
   if (show_calls) out << calls_table(outcome.steps);
   // Both texts first: a score that cannot be described writes neither file.
   const std::string score_text = outputs.score_path.empty() ? "" : sim::score_file_text(outcome.after);

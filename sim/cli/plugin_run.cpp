@@ -8,10 +8,12 @@
 #include "platform/posix/testing.h"
 #include "shell/toolkit_globals.h"
 #include "shell/user_prefs.h"
+#include "sim/cli/declared_faults.h"
 #include "sim/cli/dialog_entry.h"
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/dialog_view.h"
 #include "sim/host/exports.h"
+#include "sim/score/host_era.h"
 #include "sim/score/score_options.h"
 #include "sim/ui/person.h"
 #include "sim/ui/units.h"
@@ -37,9 +39,11 @@ void set_up_host(sim::Host& host, const sim::ScoreFile& file, const RunWatcher& 
   }
 }
 
-// The page a box names ("Page 3 was not processed."), else `fallback`.
+// The page a box names ("Page 3 was not processed.", "while loading page
+// 2."), else `fallback`.
 int16_t page_named(const std::string& text, int16_t fallback) {
-  const size_t at = text.find("Page ");
+  size_t at = text.find("Page ");
+  if (at == std::string::npos) at = text.find("page ");
   int page = 0;
   if (at != std::string::npos && std::sscanf(text.c_str() + at + 5, "%d", &page) == 1) return int16_t(page);
   return fallback;
@@ -47,11 +51,14 @@ int16_t page_named(const std::string& text, int16_t fallback) {
 
 }  // namespace
 
-PluginAtHost::PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher) : watcher_(watcher) {
+PluginAtHost::PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher)
+    : watcher_(watcher), faults_(file.host_faults) {
+  if (!faults_.empty() && watcher.on_note) watcher.on_note(declared_faults_note(faults_));
   set_up_host(host_, file, watcher);
-  sim::install(host_);
+  sim::install(host_, install_options(faults_));
+  arm_records(faults_, host_.faults());
   host_.set_call_observer(
-      [this](const char* function, const sim::Args& args, FxWord) { observe(function, args); });
+      [this](const char* function, const sim::Args& args, FxWord result) { observe(function, args, result); });
   standin::clear_message_boxes();
   standin::clear_beeps();
   session_ = std::make_unique<sim::PluginSession>(host_);
@@ -62,7 +69,33 @@ PluginAtHost::~PluginAtHost() {
   standin::set_message_box_observer({});
 }
 
-void PluginAtHost::observe(const char* function, const sim::Args& args) {
+// The page the run is at, for crediting a box that names no page. The page
+// driver reads the pages one after the other from the layout update on. Right
+// after reading a page's record it reads the next pages' records to find the
+// page's systems, so a page record read directly after another one (with no
+// other call and no box between) does not move the run. The page's own
+// staff-system records (in the layout the host keeps), read or written later,
+// bring the run to their page. A box that names its page sets the page too.
+void PluginAtHost::follow_page(const char* function, const sim::Args& args, FxWord result) {
+  const std::string name = function;
+  const bool follows_page_read = last_was_page_read_;
+  last_was_page_read_ = false;
+  if (name == "FX_UpdateLayout") page_at_ = 0;
+  if ((name != "FX_LoadEData" && name != "FX_SaveEData") || args.size() < 3 || args[1] == 0 || args[2] == 0) return;
+  const uint32_t tag = uint32_t(args[0]);
+  const int16_t number = *reinterpret_cast<const int16_t*>(args[1]);
+  if (tag == kTagPageSpec && name == "FX_LoadEData") {
+    last_was_page_read_ = true;
+    if (result != 0 && (page_at_ == 0 || !follows_page_read)) page_at_ = number;
+  }
+  const uint32_t system_tag =
+      sim::keeps_current_system_layout(host_.version_word()) ? kTagStaffSystemCurrent : kTagStaffSystemOld;
+  const std::vector<sim::StaffSystem>& systems = host_.score().systems;
+  if (tag == system_tag && number >= 1 && size_t(number) <= systems.size())
+    page_at_ = systems[size_t(number) - 1].page;
+}
+
+void PluginAtHost::observe(const char* function, const sim::Args& args, FxWord result) {
   if (!steps_.empty()) {
     CallStep& step = steps_.back();
     if (!step.counted && !step.calls.empty() && step.calls.back().first == function)
@@ -76,9 +109,10 @@ void PluginAtHost::observe(const char* function, const sim::Args& args) {
       if (!found) step.calls.emplace_back(function, 1);
     }
   }
-  if (std::string(function) == "FX_LoadEData" && args.size() > 1 && uint32_t(args[0]) == kTagPageSpec &&
-      args[1] != 0)
-    page_at_ = *reinterpret_cast<const int16_t*>(args[1]);
+  follow_page(function, args, result);
+  const std::vector<sim::FailedCall>& failed = host_.faults().failed();
+  for (size_t i = failed_calls_.size(); i < failed.size(); ++i)
+    failed_calls_.push_back(FailedHostCall{failed_call_text(failed[i]), counting_from_apply_ ? host_.faults().calls() : 0});
   const std::vector<std::string>& alerts = host_.alerts();
   for (; alerts_seen_ < alerts.size(); ++alerts_seen_)
     if (watcher_.on_alert) watcher_.on_alert(alerts[alerts_seen_]);
@@ -89,6 +123,11 @@ void PluginAtHost::step(const std::string& title, bool counted, const std::funct
   action();
 }
 
+void PluginAtHost::arm_call_faults() {
+  arm_calls(faults_, host_.faults());
+  counting_from_apply_ = true;
+}
+
 HWND PluginAtHost::open_dialog() {
   step("Version", false, [this] { session_->version(); });
   step("Init", false, [this] { session_->init(); });
@@ -97,7 +136,10 @@ HWND PluginAtHost::open_dialog() {
   steps_.back().title += " (" + std::to_string(items) + (items == 1 ? " menu item)" : " menu items)");
   step("Invoke", false, [this] { session_->invoke(); });
   const HWND dialog = session_->dialog();
-  if (dialog == nullptr) throw std::runtime_error("the plug-in opened no dialog (is the score's document open?)");
+  if (dialog == nullptr)
+    throw std::runtime_error(faults_.empty() ? "the plug-in opened no dialog (is the score's document open?)"
+                                             : "the plug-in opened no dialog (is the score's document open? the "
+                                               "score also declares host faults)");
   return dialog;
 }
 
@@ -120,7 +162,9 @@ RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& setting
   std::map<int16_t, ShownBox> box_of_page;
   standin::set_message_box_observer([&](const standin::MessageBoxRecord& box) {
     outcome.boxes.push_back(ShownBox{box.caption, box.text});
-    box_of_page.emplace(page_named(box.text, run.page_at()), outcome.boxes.back());
+    const int16_t page = page_named(box.text, run.page_at());
+    run.note_box_page(page);
+    box_of_page.emplace(page, outcome.boxes.back());
     if (watcher.on_box) watcher.on_box(outcome.boxes.back());
   });
   sim::Person person(run.open_dialog());
@@ -133,9 +177,12 @@ RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& setting
   outcome.dialog_text = dialog_text(person.dialog());
   outcome.dialog_svg = dialog_svg(person.dialog());
   const size_t beeps = standin::beeps().size();
+  run.arm_call_faults();
   run.step("Apply (the respacing run; host calls counted)", true, [&] { person.click(IDC_APPLY); });
   if (standin::beeps().size() > beeps) {
-    const std::string message = rejection_message(person, settings, file);
+    // A declared fault can make the dialog refuse what it would take otherwise.
+    const std::string message = rejection_message(person, settings, file) +
+                                (file.host_faults.empty() ? "" : " (the score declares host faults)");
     run.close_and_terminate();
     throw UsageError(message);
   }
@@ -148,6 +195,7 @@ RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& setting
   run.close_and_terminate();
   outcome.steps = run.steps();
   outcome.alerts = host.alerts();
+  outcome.failed_calls = run.failed_calls();
   outcome.after = file;
   outcome.after.score = host.score();
   outcome.after.view.page_view = host.view().page_view;

@@ -7,8 +7,13 @@
 //
 // What is reported is only what an engraver can see: each page of the range
 // before and after, the host's alerts and the message boxes as they come. A
-// box is credited to the page the run was at when it came up (the page whose
-// record the host handed out last), or to the page its text names.
+// box is credited to the page its text names, else to the page the run was
+// at when it came up (follow_page() in plugin_run.cpp says how that is told).
+//
+// A score that declares host faults (declared_faults.h) gets them: the
+// functions the host lacks and the failing records from the start, the
+// failing call numbers counted from the press of Apply. The declared faults
+// are told once as a note, and each host call made to fail is reported.
 #ifndef SIM_CLI_PLUGIN_RUN_H
 #define SIM_CLI_PLUGIN_RUN_H
 
@@ -31,6 +36,12 @@ namespace cli {
 struct ShownBox {
   std::string caption;
   std::string text;
+};
+
+// A host call that failed because the score declared a fault.
+struct FailedHostCall {
+  std::string call;  // failed_call_text()
+  int64_t number = 0;  // counted from the press of Apply; 0: before Apply
 };
 
 struct PageOutcome {
@@ -71,18 +82,32 @@ class PluginAtHost {
   void step(const std::string& title, bool counted, const std::function<void()>& action);
   // Presses Close (when the dialog is still open), then Terminate.
   void close_and_terminate();
-  // The page the host handed out last (its page record), 0 before any.
+  // The page the run is at (see follow_page()), 0 before any.
   int16_t page_at() const { return page_at_; }
+  // A box came up for `page`: the run is at that page.
+  void note_box_page(int16_t page) {
+    page_at_ = page;
+    last_was_page_read_ = false;
+  }
   const std::vector<CallStep>& steps() const { return steps_; }
+  // Starts counting host calls and arms the score's failing call numbers;
+  // called just before Apply is pressed.
+  void arm_call_faults();
+  const std::vector<FailedHostCall>& failed_calls() const { return failed_calls_; }
 
  private:
-  void observe(const char* function, const sim::Args& args);
+  void observe(const char* function, const sim::Args& args, FxWord result);
+  void follow_page(const char* function, const sim::Args& args, FxWord result);
   sim::Host host_;
   const RunWatcher& watcher_;
+  const sim::DeclaredFaults faults_;
+  bool counting_from_apply_ = false;
+  std::vector<FailedHostCall> failed_calls_;
   std::unique_ptr<sim::PluginSession> session_;
   std::vector<CallStep> steps_;
   size_t alerts_seen_ = 0;
   int16_t page_at_ = 0;
+  bool last_was_page_read_ = false;  // the last host call read a page record
   bool terminated_ = false;
 };
 
@@ -93,7 +118,7 @@ struct RunOutcome {
   std::vector<PageOutcome> pages;
   std::vector<ShownBox> boxes;
   std::vector<std::string> alerts;  // texts the plug-in asked the host to show
-  std::vector<CallStep> steps;
+  std::vector<FailedHostCall> failed_calls;  std::vector<CallStep> steps;
   // The dialog as it stood when Apply was pressed: its text (dialog_view.h)
   // and its drawing (dialog_svg.h).
   std::string dialog_text;

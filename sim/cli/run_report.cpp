@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <sstream>
 
 #include "sim/render/page_geometry.h"
@@ -78,6 +79,35 @@ std::string calls_table(const std::vector<CallStep>& steps) {
       padded.resize(std::max<size_t>(padded.size(), 28), ' ');
       out << "    " << padded << (step.counted ? "" : "x") << count << "\n";
     }
+  }
+  return out.str();
+}
+
+std::string failed_calls_report(const sim::DeclaredFaults& declared, const std::vector<FailedHostCall>& failed) {
+  if (failed.empty()) {
+    if (declared.records.empty() && declared.failing_calls.empty()) return "";
+    return "No host call failed: the run never made a call that the declared faults name.\n";
+  }
+  // The failures of one call and record together, in the order they first came.
+  std::vector<std::string> order;
+  std::map<std::string, std::vector<int64_t>> numbers;
+  for (const FailedHostCall& call : failed) {
+    if (numbers.count(call.call) == 0) order.push_back(call.call);
+    numbers[call.call].push_back(call.number);
+  }
+  std::ostringstream out;
+  out << "Host calls made to fail: " << failed.size() << "\n";
+  for (const std::string& call : order) {
+    std::string after;
+    size_t before_apply = 0;
+    for (int64_t number : numbers[call]) {
+      if (number == 0) ++before_apply;
+      else after += (after.empty() ? "" : ", ") + std::to_string(number);
+    }
+    out << "  " << call << ":";
+    if (before_apply > 0) out << " " << before_apply << "x before Apply" << (after.empty() ? "" : ";");
+    if (!after.empty()) out << (after.find(',') == std::string::npos ? " call " : " calls ") << after << " after Apply";
+    out << "\n";
   }
   return out.str();
 }

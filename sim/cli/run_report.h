@@ -1,7 +1,8 @@
 // What dunvaro-sim prints about a run: one block per page of the range with
 // its systems, their gaps before and after, the room left below them and the
 // message box the page raised, then a summary line; and on request the host's
-// conversation with the plug-in, step by step.
+// conversation with the plug-in, step by step, and the host calls that the
+// score's declared faults made fail.
 #ifndef SIM_CLI_RUN_REPORT_H
 #define SIM_CLI_RUN_REPORT_H
 
@@ -16,6 +17,10 @@ std::string page_note(const PageOutcome& page);
 
 std::string page_report(const RunOutcome& outcome);
 std::string calls_table(const std::vector<CallStep>& steps);
+// The host calls that failed because the score declared faults, one line per
+// call and record with the numbers of its failed calls; "" when the score
+// declares no failing record or call number and none failed.
+std::string failed_calls_report(const sim::DeclaredFaults& declared, const std::vector<FailedHostCall>& failed);
 
 }  // namespace cli
 

@@ -16,20 +16,34 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "sim/host/document_window.h"
+#include "sim/host/host_faults.h"
 #include "sim/score/score.h"
 
 namespace sim {
 
 constexpr uint32_t kDefaultHostVersion = 0x0F000200u;
 
+// Faults a score file tells the simulated host to inject when the plug-in
+// runs on it ("host_faults" in the file), in the order the file gives them.
+struct DeclaredFaults {
+  std::vector<RecordFault> records;            // loads and/or saves of these records fail
+  std::vector<std::string> missing_functions;  // host names of functions the host does not export
+  // Host calls that fail, numbered from the press of Apply: call 1 is the
+  // first host call the dialog makes once Apply is pressed.
+  std::vector<int64_t> failing_calls;
+  bool empty() const { return records.empty() && missing_functions.empty() && failing_calls.empty(); }
+};
+
 // Everything a score file holds: what the host keeps in its records, which
-// host it is, and what its document window shows.
+// host it is, what its document window shows, and the faults it is told to inject.
 struct ScoreFile {
   Score score;
   uint32_t host_version = kDefaultHostVersion;
   DocumentView view;
+  DeclaredFaults host_faults;
 };
 
 class ScoreFileError : public std::runtime_error {

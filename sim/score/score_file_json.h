@@ -84,6 +84,16 @@ std::string hex_word(uint32_t value, int digits);
 // out the keys in `skip`.
 void read_records(Score& score, const JsonPlace& records);
 Json write_records(const Score& score, const std::set<RecordKey>& skip);
+// A record's tag and key as the file gives them: four characters or "0x" and
+// eight hexadecimal digits; two signed 16-bit numbers.
+uint32_t read_tag(const JsonPlace& place);
+std::string tag_text(uint32_t tag);
+RecordKey read_key(const JsonPlace& place, uint32_t tag);
+
+// "host_faults" (score_file_faults.cpp). The writer answers an empty object
+// when nothing is declared.
+DeclaredFaults read_host_faults(const JsonPlace& faults);
+Json write_host_faults(const DeclaredFaults& faults);
 
 }  // namespace sim
 

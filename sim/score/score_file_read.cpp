@@ -207,7 +207,7 @@ void read_options(Score& score, const JsonPlace& options) {
 ScoreFile read_score_json(const Json& document, const std::string& file) {
   const JsonPlace root(document, "", file);
   root.expect_object({"format", "version", "host", "view", "options", "pages", "instrument_lists", "staves",
-                      "measures", "definitions", "records"});
+                      "measures", "definitions", "records", "host_faults"});
   const JsonPlace format = root.required("format");
   if (format.string() != kScoreFormatName)
     format.fail(std::string("expected \"") + kScoreFormatName + "\", found " + format.value().dump());
@@ -231,6 +231,7 @@ ScoreFile read_score_json(const Json& document, const std::string& file) {
   if (root.has("definitions")) read_definitions(score, root.member("definitions"));
   if (root.has("records")) read_records(score, root.member("records"));
   if (root.has("options")) read_options(score, root.member("options"));
+  if (root.has("host_faults")) reading.result.host_faults = read_host_faults(root.member("host_faults"));
   return reading.result;
 }
 

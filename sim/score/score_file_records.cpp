@@ -13,25 +13,6 @@ namespace {
 
 bool printable(char c) { return c >= 0x20 && c <= 0x7E; }
 
-uint32_t read_tag(const JsonPlace& place) {
-  const std::string text = place.string();
-  if (text.size() == 4 && printable(text[0]) && printable(text[1]) && printable(text[2]) && printable(text[3]))
-    return fx_tag(text[0], text[1], text[2], text[3]);
-  if (text.size() == 10 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    return uint32_t(place.unsigned_number(UINT32_MAX));
-  place.fail("expected four characters or \"0x\" and eight hexadecimal digits, found " + place.value().dump());
-}
-
-std::string tag_text(uint32_t tag) {
-  std::string text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    const char c = char(tag >> shift);
-    if (!printable(c)) return hex_word(tag, 8);
-    text += c;
-  }
-  return text;
-}
-
 int hex_digit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -67,12 +48,6 @@ Bytes read_words(const JsonPlace& place) {
   return bytes;
 }
 
-RecordKey read_key(const JsonPlace& place, uint32_t tag) {
-  place.expect_array();
-  if (place.size() != 2) place.fail("a key is two numbers, found " + std::to_string(place.size()));
-  return RecordKey{tag, read_i16(place.element(0)), read_i16(place.element(1))};
-}
-
 std::string bytes_text(const Bytes& bytes) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string text;
@@ -89,6 +64,31 @@ bool is_other_record(const RecordKey& key, const Bytes& bytes) {
 }
 
 }  // namespace
+
+uint32_t read_tag(const JsonPlace& place) {
+  const std::string text = place.string();
+  if (text.size() == 4 && printable(text[0]) && printable(text[1]) && printable(text[2]) && printable(text[3]))
+    return fx_tag(text[0], text[1], text[2], text[3]);
+  if (text.size() == 10 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    return uint32_t(place.unsigned_number(UINT32_MAX));
+  place.fail("expected four characters or \"0x\" and eight hexadecimal digits, found " + place.value().dump());
+}
+
+std::string tag_text(uint32_t tag) {
+  std::string text;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    const char c = char(tag >> shift);
+    if (!printable(c)) return hex_word(tag, 8);
+    text += c;
+  }
+  return text;
+}
+
+RecordKey read_key(const JsonPlace& place, uint32_t tag) {
+  place.expect_array();
+  if (place.size() != 2) place.fail("a key is two numbers, found " + std::to_string(place.size()));
+  return RecordKey{tag, read_i16(place.element(0)), read_i16(place.element(1))};
+}
 
 void read_records(Score& score, const JsonPlace& records) {
   records.expect_array();

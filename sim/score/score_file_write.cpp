@@ -205,6 +205,8 @@ Json write_score_json(const ScoreFile& file) {
                               {"articulations", d.articulations}};
   const Json records = write_records(score, written);
   if (!records.empty()) doc["records"] = records;
+  const Json faults = write_host_faults(file.host_faults);
+  if (!faults.empty()) doc["host_faults"] = faults;
   return doc;
 }
 

@@ -433,4 +433,43 @@ TEST_F(DunvaroSim, TheDialogIsDrawnWithItsMarksAndGreyedControls) {
   EXPECT_EQ(marks, 2u) << "the current page and the centred lone system";
 }
 
+// A score that declares host faults: the run says which once, the box comes
+// under the page that raised it (not the next page, whose record the plug-in
+// also reads), and the calls made to fail are listed with their numbers.
+TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
+  const struct {
+    const char* score;
+    const char* declared;
+    const char* page_and_box;
+    const char* failed;  // "" when no call is listed
+  } cases[] = {
+      {"fault-page-load.json", "Host faults declared by the score: host call 51 after Apply fails.\n",
+       "Page 2: systems 5-9\n  gaps before: 0 -36 -180 -24 -72   room below: -72\n"
+       "  gaps after:  0 -36 -180 -24 -72   room below: -72\n"
+       "  message box \"Page Load Error\": Internal error while loading page 2.\nPage 3",
+       "  FX_LoadEData of the page record SOPS [2, 0]: call 51 after Apply\n"},
+      {"fault-system-save.json",
+       "Host faults declared by the score: saving the staff-system record 0x4F025353 [6, 0] fails.\n",
+       "room below: -72\n  message box \"System Save Error\": Internal error when trying to save staff system.\nPage 3",
+       "Host calls made to fail: 1\n  FX_SaveEData of the staff-system record 0x4F025353 [6, 0]: call 64 after Apply\n"},
+      {"fault-system-height.json", "Host faults declared by the score: loading the measure record SOMS [18, 0] fails.\n",
+       "room below: -72\n  message box \"System Load Error\": Internal error while loading staff system.\nPage 3",
+       "  FX_LoadEData of the measure record SOMS [18, 0]: call 54 after Apply\n"},
+      {"fault-no-layout-update.json", "Host faults declared by the score: the host lacks FX_UpdateLayout.\n",
+       "  message box \"Is the score updated?\": Error when calculating number of staff systems.\nPage 3: systems 10-12\n"
+       "  gaps before: -12 -300 -48   room below: 936\n  gaps after:  -12 -300 -48   room below: 936\n"
+       "  message box \"Document Not Updated Error\"",
+       ""},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun r = run("respace '" + example(c.score) + "' --pages all --fresh");
+    EXPECT_EQ(r.status, 1) << c.score << "\n" << r.out << r.err;
+    EXPECT_EQ(r.out.find(c.declared), 0u) << c.score << ": said first\n" << r.out;
+    EXPECT_EQ(r.out.find("Host faults declared", 1), std::string::npos) << c.score << ": said once\n" << r.out;
+    EXPECT_NE(r.out.find(c.page_and_box), std::string::npos) << c.score << "\n" << r.out;
+    if (*c.failed != 0) EXPECT_NE(r.out.find(c.failed), std::string::npos) << c.score << "\n" << r.out;
+    else EXPECT_EQ(r.out.find("Host calls made to fail"), std::string::npos) << c.score << "\n" << r.out;
+  }
+}
+
 }  // namespace

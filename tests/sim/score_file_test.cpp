@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include <unistd.h>
 
@@ -58,6 +60,12 @@ void expect_same_score(const sim::ScoreFile& a, const sim::ScoreFile& b) {
             std::tie(b.score.definitions.text_expressions, b.score.definitions.shape_expressions,
                      b.score.definitions.articulations));
   EXPECT_EQ(a.score.records.all(), b.score.records.all());
+  const auto fault_fields = [](const sim::RecordFault& f) { return std::make_tuple(f.tag, f.first, f.second, f.load, f.save); };
+  ASSERT_EQ(a.host_faults.records.size(), b.host_faults.records.size());
+  for (size_t i = 0; i < a.host_faults.records.size(); ++i)
+    EXPECT_EQ(fault_fields(a.host_faults.records[i]), fault_fields(b.host_faults.records[i])) << "record fault " << i;
+  EXPECT_EQ(a.host_faults.missing_functions, b.host_faults.missing_functions);
+  EXPECT_EQ(a.host_faults.failing_calls, b.host_faults.failing_calls);
 }
 
 sim::Page page(int32_t height, int32_t width, uint16_t flags, int16_t top, int16_t left, int16_t bottom,
@@ -127,6 +135,10 @@ sim::ScoreFile unusual_score() {
   sim::set_unit(s, 4);
   s.records.put({kTagFlagsOther, 10, 0}, sim::Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
   s.records.put({0x4F0A1B2Cu, -3, 7}, sim::Bytes{0xFF, 0x00, 0x7F});
+  file.host_faults.records = {{0x534F5053u, 2, 0, true, false}, {0x4F025353u, -1, 32767, false, true},
+                              {0x534F4D53u, 18, 0, true, true}};
+  file.host_faults.missing_functions = {"FX_UpdateLayout", "FX_RedrawMusic"};
+  file.host_faults.failing_calls = {51, 7, 2147483647};
   return file;
 }
 
@@ -277,6 +289,68 @@ TEST(ScoreFile, ABadFileIsRefusedWithItsNameThePlaceAndTheProblem) {
        head + R"("pages": [], "records": [{"tag": "pfzz", "key": [0, 0], "bytes": "0G"}]})",
        "records[0].bytes: 'G' is not a hexadecimal digit"},
       {"top level not an object", "[1, 2]", "bad.json: expected an object, found an array"},
+  };
+  for (const BadFile& c : cases) {
+    const std::string error = error_of(c.text);
+    EXPECT_NE(error.find(c.message), std::string::npos) << c.name << ": " << error;
+  }
+}
+
+TEST(ScoreFile, DeclaredHostFaultsAreReadWithTagsGivenAnyWay) {
+  const sim::ScoreFile file = sim::parse_score_text(
+      R"({"format": "dunvaro-score", "version": 1, "pages": [], "host_faults": {
+           "records": [{"tag": "SOPS", "key": [2, 0], "load": true}, {"tag": "0x4F025353", "key": [6, 0], "save": true},
+                       {"tag": 1397706835, "key": [-3, 4], "load": true, "save": true}],
+           "missing_functions": ["FX_UpdateLayout"], "failing_calls": [51, 3]}})",
+      "faults.json");
+  const auto& records = file.host_faults.records;
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(std::make_tuple(records[0].tag, records[0].first, records[0].load, records[0].save),
+            std::make_tuple(0x534F5053u, int16_t(2), true, false));
+  EXPECT_EQ(std::make_tuple(records[1].tag, records[1].first, records[1].load, records[1].save),
+            std::make_tuple(0x4F025353u, int16_t(6), false, true));
+  EXPECT_EQ(std::make_tuple(records[2].tag, records[2].first, records[2].second, records[2].load, records[2].save),
+            std::make_tuple(0x534F5053u, int16_t(-3), int16_t(4), true, true));
+  EXPECT_EQ(file.host_faults.missing_functions, std::vector<std::string>{"FX_UpdateLayout"});
+  EXPECT_EQ(file.host_faults.failing_calls, (std::vector<int64_t>{51, 3}));
+  const std::string written = sim::score_file_text(file);
+  EXPECT_NE(written.find(R"({"tag": "0x4F025353", "key": [6, 0], "save": true})"), std::string::npos) << written;
+  EXPECT_EQ(sim::score_file_text(sim::ScoreFile{}).find("host_faults"), std::string::npos) << "nothing declared, nothing written";
+}
+
+TEST(ScoreFile, BadHostFaultsAreRefusedWithTheirPlace) {
+  const auto with_faults = [](const std::string& faults) {
+    return R"({"format": "dunvaro-score", "version": 1, "pages": [], "host_faults": )" + faults + "}";
+  };
+  const BadFile cases[] = {
+      {"unknown field", with_faults(R"({"failing_call": [1]})"), "host_faults.failing_call: unknown field"},
+      {"unknown function", with_faults(R"({"missing_functions": ["FX_Nothing"]})"),
+       R"(host_faults.missing_functions[0]: the host has no function "FX_Nothing")"},
+      {"function twice", with_faults(R"({"missing_functions": ["FX_UpdateLayout", "FX_UpdateLayout"]})"),
+       "host_faults.missing_functions[1]: FX_UpdateLayout is given twice"},
+      {"function not a string", with_faults(R"({"missing_functions": [3]})"),
+       "host_faults.missing_functions[0]: expected a string, found the number 3"},
+      {"call 0", with_faults(R"({"failing_calls": [0]})"), "host_faults.failing_calls[0]: 0 is outside 1..2147483647"},
+      {"call above 32 bits", with_faults(R"({"failing_calls": [2147483648]})"), "2147483648 is outside 1..2147483647"},
+      {"call twice", with_faults(R"({"failing_calls": [4, 4]})"), "host_faults.failing_calls[1]: call 4 is given twice"},
+      {"record neither load nor save", with_faults(R"({"records": [{"tag": "SOPS", "key": [1, 0]}]})"),
+       R"(host_faults.records[0]: give "load": true, "save": true or both)"},
+      {"record load false", with_faults(R"({"records": [{"tag": "SOPS", "key": [1, 0], "load": false}]})"),
+       R"(host_faults.records[0]: give "load": true)"},
+      {"record twice",
+       with_faults(R"({"records": [{"tag": "SOPS", "key": [1, 0], "load": true}, {"tag": 1397706835, "key": [1, 0], "save": true}]})"),
+       "host_faults.records[1]: this tag and key are already given at host_faults.records[0]"},
+      {"tag of three characters", with_faults(R"({"records": [{"tag": "SOP", "key": [1, 0], "load": true}]})"),
+       "host_faults.records[0].tag: expected four characters"},
+      {"tag above 32 bits", with_faults(R"({"records": [{"tag": 4294967296, "key": [1, 0], "load": true}]})"),
+       "host_faults.records[0].tag: 4294967296 is outside 0..4294967295"},
+      {"key of one number", with_faults(R"({"records": [{"tag": "SOPS", "key": [1], "load": true}]})"),
+       "host_faults.records[0].key: a key is two numbers"},
+      {"key above 16 bits", with_faults(R"({"records": [{"tag": "SOPS", "key": [1, 40000], "load": true}]})"),
+       "host_faults.records[0].key[1]: 40000 is outside -32768..32767"},
+      {"load not a boolean", with_faults(R"({"records": [{"tag": "SOPS", "key": [1, 0], "load": 1}]})"),
+       "host_faults.records[0].load: expected true or false"},
+      {"not an object", with_faults("[]"), "host_faults: expected an object, found an array"},
   };
   for (const BadFile& c : cases) {
     const std::string error = error_of(c.text);
