@@ -91,7 +91,6 @@ endforeach()
 # built against libFuzzer for real fuzzing. Every target links the plug-in (as
 # the module "kvdunvaro.dll", for targets that load it through a session) and
 # the simulated host; a target that uses neither pulls nothing from them.
-option(KV_LIBFUZZER "Also build the fuzz targets with libFuzzer (clang only)" OFF)
 file(GLOB KV_FUZZ_TARGETS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*_fuzz.cpp)
 foreach(fuzz_source IN LISTS KV_FUZZ_TARGETS)
   get_filename_component(fuzz_name ${fuzz_source} NAME_WE)

@@ -36,20 +36,21 @@ void require(bool condition, const char* reason) {
 }
 
 HWND dialog_once() {
-  static HWND dialog = [] {
+  static sim::Host* host = nullptr;
+  static sim::PluginSession* session = nullptr;
+  if (session == nullptr) {
     standin::reset();
-    auto* host = new sim::Host;
+    host = new sim::Host;
     host->add_page();
     host->set_page_view(true);
     host->set_current_page(1);
     sim::install(*host);
-    auto* session = new sim::PluginSession(*host);
+    session = new sim::PluginSession(*host);
     session->version();
     session->init();
     session->invoke();
-    return session->dialog();
-  }();
-  return dialog;
+  }
+  return session->dialog();
 }
 
 std::string text_of(HWND control) {

@@ -73,6 +73,8 @@ bool read_value(const std::string& rest, RegKey* key) {
   if (key == nullptr || !std::getline(fields, type, '\t') || !std::getline(fields, hex, '\t'))
     return false;
   std::getline(fields, name);
+  // A name with a carriage return could not be saved again (write_key refuses it).
+  if (name.find('\r') != std::string::npos) return false;
   standin::detail::RegValue value;
   value.name = name;
   char* end = nullptr;
