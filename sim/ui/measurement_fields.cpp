@@ -14,6 +14,7 @@
 // untouched field instead of losing an EVPU at every Apply, where the plug-in
 // truncates toward zero. A text the user typed is read as it stands.
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -68,6 +69,10 @@ FxWord set_length(const Args& a) {
   const double evpu = double_at(a, 3);
   const std::string text = format_length(evpu, int16_t(a[2]));
   if (!SetWindowTextA(control, text.c_str())) return 0;
+  // Fields of dialogs destroyed since are forgotten, so that a host that opens
+  // dialog after dialog does not keep a length for every field it ever showed.
+  for (auto at = shown_lengths().begin(); at != shown_lengths().end();)
+    at = IsWindow(at->first) ? std::next(at) : shown_lengths().erase(at);
   shown_lengths()[control] = ShownLength{text, evpu};
   return 1;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ TEST(RegistryFile, SavedRegistryLoadsBackWithNamesAndBytes) {
   standin::registry_write("Software\\Empty Key", "with space\tand tab", REG_SZ, "x", 2);
   const std::string path = temp_path("registry_roundtrip.txt");
   ASSERT_TRUE(standin::save_registry(path.c_str()));
+  std::string text;
+  ASSERT_TRUE(standin::save_registry_text(&text));
+  std::ifstream file(path, std::ios::binary);
+  EXPECT_EQ(text, std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
   standin::clear_registry();
   ASSERT_TRUE(standin::load_registry(path.c_str()));
   std::vector<BYTE> data;
@@ -60,6 +65,7 @@ TEST(RegistryFile, MalformedFileLeavesTheRegistryAsItWas) {
       "value\t3\t00\tv\n",
       "key\tHKEY_NOWHERE\\A\n",
       "nonsense\n",
+      "key\tHKEY_CURRENT_USER\\A\nvalue\t3\t00\tv\r\n",  // a name that could not be saved again
   };
   for (const char* content : bad_files) {
     std::ofstream(path) << content;

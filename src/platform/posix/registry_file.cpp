@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "platform/posix/registry_store.h"
 #include "platform/posix/testing.h"
@@ -72,6 +73,8 @@ bool read_value(const std::string& rest, RegKey* key) {
   if (key == nullptr || !std::getline(fields, type, '\t') || !std::getline(fields, hex, '\t'))
     return false;
   std::getline(fields, name);
+  // A name with a carriage return could not be saved again (write_key refuses it).
+  if (name.find('\r') != std::string::npos) return false;
   standin::detail::RegValue value;
   value.name = name;
   char* end = nullptr;
@@ -102,18 +105,16 @@ bool read_lines(std::istream& in) {
 
 namespace standin {
 
-bool save_registry(const char* path) {
-  std::ostringstream text;
+bool save_registry_text(std::string* text) {
+  std::ostringstream out;
   for (const auto& root : detail::kRegRoots)
-    if (!write_key(text, detail::registry().roots[root.handle], root.name, true)) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text.str();
-  return bool(out.flush());
+    if (!write_key(out, detail::registry().roots[root.handle], root.name, true)) return false;
+  *text = out.str();
+  return true;
 }
 
-bool load_registry(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+bool load_registry_text(const std::string& text) {
+  std::istringstream in(text);
   auto kept = detail::registry().roots;
   for (const auto& root : detail::kRegRoots) {
     detail::registry().roots[root.handle] = RegKey{};
@@ -122,6 +123,22 @@ bool load_registry(const char* path) {
   if (read_lines(in)) return true;
   detail::registry().roots = kept;
   return false;
+}
+
+bool save_registry(const char* path) {
+  std::string text;
+  if (!save_registry_text(&text)) return false;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  return bool(out.flush());
+}
+
+bool load_registry(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return load_registry_text(text.str());
 }
 
 }  // namespace standin

@@ -122,6 +122,10 @@ int registry_open_handles();
 // false when the file cannot be read or written or a line is malformed.
 bool save_registry(const char* path);
 bool load_registry(const char* path);
+// The same text in memory: save_registry_text answers false (text untouched)
+// when a value name cannot be kept on one line.
+bool save_registry_text(std::string* text);
+bool load_registry_text(const std::string& text);
 
 // --- Message boxes and beeps -----------------------------------------------------
 
