@@ -83,7 +83,7 @@ void JsonPlace::expect_object(std::initializer_list<const char*> known) const {
     if (it.key() == "comment") continue;
     bool found = false;
     for (const char* name : known) found = found || it.key() == name;
-    if (!found) member(it.key().c_str()).fail("unknown field");
+    if (!found) member(it.key()).fail("unknown field");
   }
 }
 
@@ -91,8 +91,12 @@ void JsonPlace::expect_array() const {
   if (!value_->is_array()) fail("expected an array, found " + describe(*value_));
 }
 
-JsonPlace JsonPlace::member(const char* key) const {
-  return JsonPlace((*value_)[key], path_.empty() ? key : path_ + "." + key, *file_);
+JsonPlace JsonPlace::member(const std::string& key) const {
+  // The key as JSON writes it (quotes aside), so that a name with a NUL or a
+  // control character shows whole in a message.
+  const std::string dumped = Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
+  const std::string shown = dumped.substr(1, dumped.size() - 2);
+  return JsonPlace((*value_)[key], path_.empty() ? shown : path_ + "." + shown, *file_);
 }
 
 JsonPlace JsonPlace::required(const char* key) const {

@@ -44,7 +44,7 @@ class JsonPlace {
   void expect_array() const;
   bool has(const char* key) const { return value_->contains(key); }
   // A member of an object; required() fails when it is missing.
-  JsonPlace member(const char* key) const;
+  JsonPlace member(const std::string& key) const;
   JsonPlace required(const char* key) const;
   JsonPlace element(size_t index) const;
   size_t size() const { return value_->size(); }

@@ -264,6 +264,8 @@ TEST(ScoreFile, ABadFileIsRefusedWithItsNameThePlaceAndTheProblem) {
       {"page margin above 16 bits", head + R"("pages": [{"width": 1, "height": 1, "margins": {"top": 40000}}]})",
        "pages[0].margins.top: 40000 is outside -32768..32767"},
       {"unknown field", score_with_system(R"({"gap": 0, "gpa": 1})"), "pages[0].systems[0].gpa: unknown field"},
+      {"unknown field with a NUL", score_with_system(R"({"gap": 0, "g\u0000ap": 1})"),
+       R"(pages[0].systems[0].g\u0000ap: unknown field)"},
       {"field given twice", score_with_system(R"({"gap": 0, "gap": 1})"),
        "pages[0].systems[0].gap: field given twice"},
       {"not a score file", R"({"format": "other", "version": 1, "pages": []})",
