@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
+#include "fuzz/fuzz_require.h"
 #include "platform/posix/testing.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
@@ -29,11 +30,7 @@ constexpr size_t kReadLength = 99;  // characters the resolver reads of a text
 const int32_t kIds[] = {1, 8, 101, 102, 103, 104, 105, 108, 111, 112, 115, 118, 119, 120, 121, 122, 123, 124, 125, 126, 999};
 constexpr size_t kTextControls = sizeof kIds / sizeof kIds[0] - 1;
 
-void require(bool condition, const char* reason) {
-  if (condition) return;
-  std::fprintf(stderr, "accelerators: %s\n", reason);
-  std::abort();
-}
+void require(bool condition, const char* reason) { fuzz_require("accelerators", condition, reason); }
 
 HWND dialog_once() {
   static sim::Host* host = nullptr;

@@ -13,6 +13,7 @@
 #include "engine/page_driver.h"
 #include "engine/page_results.h"
 #include "fuzz/fuzz_input.h"
+#include "fuzz/fuzz_require.h"
 #include "platform/posix/testing.h"
 #include "shell/toolkit_globals.h"
 #include "sim/host/drawn_answers.h"
@@ -24,11 +25,7 @@ namespace {
 // takes at least one byte, and a refused call ends what asked for it.
 constexpr int64_t kCallLimit = 200000;
 
-void require(bool condition, const char* reason) {
-  if (condition) return;
-  std::fprintf(stderr, "host_answers: %s\n", reason);
-  std::abort();
-}
+void require(bool condition, const char* reason) { fuzz_require("host_answers", condition, reason); }
 
 sim::Host& host_once() {
   static sim::Host* host = [] {

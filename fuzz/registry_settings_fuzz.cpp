@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/fuzz_require.h"
 #include "platform/posix/testing.h"
 #include "settings/registry_settings.h"
 #include "shell/user_prefs.h"
@@ -26,11 +27,7 @@ namespace {
 
 constexpr int kPages = 5;
 
-void require(bool condition, const char* reason) {
-  if (condition) return;
-  std::fprintf(stderr, "registry_settings: %s\n", reason);
-  std::abort();
-}
+void require(bool condition, const char* reason) { fuzz_require("registry_settings", condition, reason); }
 
 sim::PluginSession& session_once() {
   static sim::PluginSession* session = [] {
