@@ -61,7 +61,7 @@ SessionRun run_session(const Case& c, int64_t call_limit, Arm arm) {
   host.faults().set_call_limit(call_limit);
   arm(host.faults());
   host.faults().start_counting();
-  structUserPrefs applied{};
+  SessionRun run;
   {
     sim::PluginSession session(host);
     session.version();
@@ -69,12 +69,10 @@ SessionRun run_session(const Case& c, int64_t call_limit, Arm arm) {
     session.enumerate();
     session.invoke();
     press_if_enabled(session.dialog(), IDC_APPLY);
-    applied = UserPrefs;
+    run.applied = UserPrefs;
     press_if_enabled(session.dialog(), IDC_CLOSE);
     session.terminate();
   }
-  SessionRun run;
-  run.applied = applied;
   run.after = host.score();
   structUserPrefs read{};
   if (KVTR_REG_LoadSettings(&read) == ERROR_SUCCESS) run.stored = read;
