@@ -71,7 +71,9 @@ std::string CallRecord::describe() const {
 
 size_t CallLog::begin(const char* function, const Args& args) {
   ++total_;
-  ++counts_[function];
+  auto counted = counts_.find(std::string_view(function));  // no string made per call
+  if (counted == counts_.end()) counted = counts_.emplace(function, 0).first;
+  ++counted->second;
   if (!tracing_) return npos;
   CallRecord record;
   record.function = function;

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/host_abi.h"
@@ -67,7 +68,7 @@ class CallLog {
   bool timing_ = false;
   double host_seconds_ = 0;
   int total_ = 0;
-  std::map<std::string, int> counts_;
+  std::map<std::string, int, std::less<>> counts_;
   std::vector<CallRecord> trace_;
 };
 

@@ -29,6 +29,7 @@ void append_word(sim::Args& words, double value) {
 template <typename... Arguments>
 sim::Args argument_words(Arguments... arguments) {
   sim::Args words;
+  words.reserve(sizeof...(Arguments) * 2);  // a double takes two words
   (append_word(words, arguments), ...);
   return words;
 }

@@ -76,10 +76,11 @@ bool HostFaults::record_fails(const FailedCall& call) const {
 
 bool HostFaults::on_call(int index, const Args& args) {
   ++calls_;
-  FailedCall call = describe_call(index, args);
-  const bool fails = limit_reached() || failing_calls_.count(calls_) > 0 || failing_functions_.count(index) > 0 ||
-                     record_fails(call);
-  if (fails && !limit_reached()) failed_.push_back(std::move(call));
+  if (limit_reached()) return true;
+  // The call is described (its arguments copied) only when it may fail.
+  const bool fails = failing_calls_.count(calls_) > 0 || failing_functions_.count(index) > 0 ||
+                     (!records_.empty() && record_fails(describe_call(index, args)));
+  if (fails) failed_.push_back(describe_call(index, args));
   return fails;
 }
 

@@ -119,6 +119,7 @@ void destroy_owned(HWND owner) {
   std::vector<HWND> owned;
   for (auto& entry : world().windows)
     if (entry.second.owner == owner && !entry.second.destroying) owned.push_back(entry.first);
+  std::sort(owned.begin(), owned.end());  // in the order they were made
   for (HWND w : owned) DestroyWindow(w);
 }
 

@@ -1,5 +1,5 @@
 // The stand-in's window tree: one record per window, kept in a process-wide
-// map by handle. Internal to src/platform/posix.
+// hash map by handle (records never move while they exist). Internal to src/platform/posix.
 //
 // Window procedures may create and destroy windows while they run, so code
 // that calls one must not hold a Window* across the call: look the handle up
@@ -15,6 +15,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/win32.h"
@@ -77,7 +78,9 @@ struct PostedMessage {
 };
 
 struct WindowWorld {
-  std::map<HWND, Window> windows;
+  // Looked up on nearly every call, so hashed; nothing may depend on its
+  // order (handles grow with creation, for what needs one).
+  std::unordered_map<HWND, Window> windows;
   std::vector<HWND> top_level;  // window order of the top-level windows
   uintptr_t next_handle = 0x10010;
   HWND active = nullptr;
