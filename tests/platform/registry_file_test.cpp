@@ -27,6 +27,7 @@ TEST(RegistryFile, SavedRegistryLoadsBackWithNamesAndBytes) {
   ASSERT_TRUE(standin::save_registry_text(&text));
   std::ifstream file(path, std::ios::binary);
   EXPECT_EQ(text, std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+  EXPECT_EQ(text.find("key\tHKEY_CURRENT_USER\\Software\n"), std::string::npos) << "implied by the keys below";
   standin::clear_registry();
   ASSERT_TRUE(standin::load_registry(path.c_str()));
   std::vector<BYTE> data;
@@ -46,12 +47,20 @@ TEST(RegistryFile, VolatileKeysAreNotSaved) {
   RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Session", 0, nullptr, REG_OPTION_VOLATILE,
                   KEY_WRITE, nullptr, &key, nullptr);
   RegCloseKey(key);
+  // A key whose only subkey is volatile is kept, with no key below to imply it.
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Holder", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegCloseKey(key);
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Holder\\Session", 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE,
+                  nullptr, &key, nullptr);
+  RegCloseKey(key);
   const std::string path = temp_path("registry_volatile.txt");
   ASSERT_TRUE(standin::save_registry(path.c_str()));
   standin::clear_registry();
   ASSERT_TRUE(standin::load_registry(path.c_str()));
   EXPECT_TRUE(standin::registry_key_exists("Software"));
   EXPECT_FALSE(standin::registry_key_exists("Software\\Session"));
+  EXPECT_TRUE(standin::registry_key_exists("Software\\Holder"));
+  EXPECT_FALSE(standin::registry_key_exists("Software\\Holder\\Session"));
   std::remove(path.c_str());
 }
 

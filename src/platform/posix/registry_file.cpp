@@ -1,10 +1,12 @@
 // Keeping the registry in a text file between runs of the command-line host.
 //
-// The file lists every key that is not volatile, one line each, with its
+// The file lists the keys that are not volatile, one line each, with its
 // values on the lines after it:
 //   key<TAB>HKEY_CURRENT_USER\Software\KVPlugins\KVDunvaro104
 //   value<TAB><type in decimal><TAB><data in hexadecimal><TAB><value name>
-// A root key appears only when it holds values itself.
+// A key that holds no values but has a key below it that is listed is implied
+// by that key's path and has no line of its own (so a deep tree takes a line
+// per branch, not one per level); a root key appears only when it holds values.
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -40,9 +42,17 @@ bool bytes_of(const std::string& hex, std::vector<BYTE>* out) {
   return true;
 }
 
-bool write_key(std::ostream& out, const RegKey& key, const std::string& path, bool root) {
+// `path` is the key's own path; it is extended for each subkey and given back
+// as it was, so that deep trees are written without copying every prefix.
+bool has_kept_subkey(const RegKey& key) {
+  for (const auto& entry : key.subkeys)
+    if (!entry.second.is_volatile) return true;
+  return false;
+}
+
+bool write_key(std::ostream& out, const RegKey& key, std::string& path, bool root) {
   if (key.is_volatile) return true;
-  if (!root || !key.values.empty()) {
+  if (!key.values.empty() || (!root && !has_kept_subkey(key))) {
     out << "key\t" << path << '\n';
     for (const auto& entry : key.values) {
       const auto& v = entry.second;
@@ -50,8 +60,13 @@ bool write_key(std::ostream& out, const RegKey& key, const std::string& path, bo
       out << "value\t" << v.type << '\t' << hex_of(v.data) << '\t' << v.name << '\n';
     }
   }
-  for (const auto& entry : key.subkeys)
-    if (!write_key(out, entry.second, path + "\\" + entry.second.name, false)) return false;
+  const size_t length = path.size();
+  for (const auto& entry : key.subkeys) {
+    path.append(1, '\\').append(entry.second.name);
+    const bool written = write_key(out, entry.second, path, false);
+    path.resize(length);
+    if (!written) return false;
+  }
   return true;
 }
 
@@ -107,8 +122,10 @@ namespace standin {
 
 bool save_registry_text(std::string* text) {
   std::ostringstream out;
-  for (const auto& root : detail::kRegRoots)
-    if (!write_key(out, detail::registry().roots[root.handle], root.name, true)) return false;
+  for (const auto& root : detail::kRegRoots) {
+    std::string path = root.name;
+    if (!write_key(out, detail::registry().roots[root.handle], path, true)) return false;
+  }
   *text = out.str();
   return true;
 }

@@ -67,7 +67,8 @@ RegKey* make_key(ULONG_PTR root, const std::vector<std::string>& names, bool is_
   *created = false;
   RegKey* key = &registry().roots[root];
   for (const std::string& name : names) {
-    auto inserted = key->subkeys.emplace(upper_name(name), RegKey{});
+    // try_emplace makes no node for a key that exists: paths are mostly walked, not made.
+    auto inserted = key->subkeys.try_emplace(upper_name(name));
     if (inserted.second) {
       inserted.first->second.name = name;
       inserted.first->second.is_volatile = is_volatile;
