@@ -40,7 +40,7 @@ int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const O
   RunWatcher watcher;
   watcher.on_alert = [&out](const std::string& alert) { out << "Host alert: " << alert << "\n"; };
   watcher.on_box = [&out](const ShownBox& box) {
-    out << "Message box \"" << box.caption << "\": " << box.text << "\n";
+    out << "Message box " << box_quote(box) << "\n";
   };
   watcher.on_note = [&out](const std::string& note) { out << note << "\n"; };
   load_registry_file(outputs.registry);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "sim/render/svg_text.h"
+#include "sim/render/windows_1252.h"
 
 namespace cli {
 namespace {
@@ -13,7 +14,8 @@ constexpr int kMargin = 10;
 constexpr int kCaptionHeight = 22;
 constexpr int kCharWidth = 6;  // about the average width of the 11-pixel font, for a group box label's gap
 
-std::string escaped(const std::string& text) { return sim::svg_escaped(text); }
+// Every text drawn here is a window's (Windows-1252); the file is UTF-8.
+std::string escaped(const std::string& text) { return sim::svg_escaped(sim::utf8_from_windows_1252(text)); }
 
 // The text without its "&" markers, and where the accelerator letter stands
 // (npos when there is none); "&&" is a literal "&".
@@ -167,9 +169,11 @@ std::string dialog_svg(HWND dialog) {
   char title[256] = {};
   GetWindowTextA(dialog, title, int(sizeof title));
 
+  // Texts keep their spaces as typed (SVG would collapse the caption's double
+  // space; Windows draws it).
   std::ostringstream out;
-  out << "<svg xmlns='http://www.w3.org/2000/svg' width='" << width + 2 * kMargin << "' height='"
-      << height + 2 * kMargin << "' font-family='Liberation Sans, Arial, sans-serif' font-size='11'>\n";
+  out << "<svg xmlns='http://www.w3.org/2000/svg' xml:space='preserve' width='" << width + 2 * kMargin
+      << "' height='" << height + 2 * kMargin << "' font-family='Liberation Sans, Arial, sans-serif' font-size='11'>\n";
   out << "<rect width='100%' height='100%' fill='#fff'/>\n";
   out << "<rect x='" << kMargin << "' y='" << kMargin << "' width='" << width << "' height='" << height
       << "' fill='#f0f0f0' stroke='#555'/>\n";

@@ -12,6 +12,7 @@
 #include "sim/host/exports.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
+#include "sim/render/windows_1252.h"
 #include "sim/score/score_file.h"
 #include "sim/ui/person.h"
 #include "ui/respacing_dialog_ids.h"
@@ -67,7 +68,7 @@ std::string dialog_text(HWND dialog) {
   GetWindowTextA(dialog, caption, int(sizeof caption));
   std::string text = std::string(caption) + "\n";
   for (const Control& c : kControls) text += control_line(person, c);
-  return text;
+  return sim::utf8_from_windows_1252(text);
 }
 
 int run_dialog(const DialogCommand& command, std::ostream& out) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "sim/render/page_geometry.h"
+#include "sim/render/windows_1252.h"
 
 namespace cli {
 namespace {
@@ -42,12 +43,18 @@ void page_block(std::ostringstream& out, const RunOutcome& outcome, const PageOu
     out << "  gaps before: " << gaps[0] << std::string(width - gaps[0].size() + 3, ' ') << room_text(before) << "\n";
     out << "  gaps after:  " << gaps[1] << std::string(width - gaps[1].size() + 3, ' ') << room_text(after) << "\n";
   }
-  if (page.box) out << "  message box \"" << page.box->caption << "\": " << page.box->text << "\n";
+  if (page.box) out << "  message box " << box_quote(*page.box) << "\n";
 }
 
 }  // namespace
 
-std::string page_note(const PageOutcome& page) { return page.box ? page.box->text : "no message"; }
+std::string page_note(const PageOutcome& page) {
+  return page.box ? sim::utf8_from_windows_1252(page.box->text) : "no message";
+}
+
+std::string box_quote(const ShownBox& box) {
+  return "\"" + sim::utf8_from_windows_1252(box.caption) + "\": " + sim::utf8_from_windows_1252(box.text);
+}
 
 std::string page_report(const RunOutcome& outcome) {
   std::ostringstream out;

@@ -12,8 +12,10 @@
 
 namespace cli {
 
-// What the drawing notes under a page: the box it raised, or "no message".
+// What the drawing notes under a page (UTF-8): the box it raised, or "no message".
 std::string page_note(const PageOutcome& page);
+// A message box as the reports print it, `"caption": text`, in UTF-8.
+std::string box_quote(const ShownBox& box);
 
 std::string page_report(const RunOutcome& outcome);
 std::string calls_table(const std::vector<CallStep>& steps);

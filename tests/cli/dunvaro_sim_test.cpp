@@ -311,6 +311,9 @@ TEST_F(DunvaroSim, TheDialogShowsItsControlsAsTheyOpenInTheChosenLanguage) {
     EXPECT_NE(r.out.find(shown), std::string::npos) << shown << "\n" << r.out;
   EXPECT_NE(run("dialog '" + example("piano.json") + "' --language 2").out.find("  bis   (disabled)\n"),
             std::string::npos);
+  // The dialog's Windows-1252 texts reach the terminal as UTF-8 ("&Överst:").
+  EXPECT_NE(run("dialog '" + example("piano.json") + "' --language 7").out.find("  &\xC3\x96verst:\n"),
+            std::string::npos);
   const ProgramRun refused = run("dialog '" + example("piano.json") + "' --language 13");
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("--language: 13 is outside 0..12"), std::string::npos) << refused.err;
@@ -399,7 +402,8 @@ TEST_F(DunvaroSim, TheCallListingFollowsTheHostsOrder) {
 // The dialog's drawing shows what the text listing shows: the caption, the
 // checked radio, accelerators underlined, the disabled page fields grey.
 TEST_F(DunvaroSim, TheDialogIsDrawnWithItsMarksAndGreyedControls) {
-  const ProgramRun r = run("dialog '" + example("piano.json") + "' --fresh --svg '" + in_dir("dialog.svg") + "'");
+  const ProgramRun r =
+      run("dialog '" + example("piano.json") + "' --fresh --language 0 --svg '" + in_dir("dialog.svg") + "'");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string svg = read_file(dir_ / "dialog.svg");
   EXPECT_EQ(svg.rfind("<svg", 0), 0u);
@@ -410,6 +414,9 @@ TEST_F(DunvaroSim, TheDialogIsDrawnWithItsMarksAndGreyedControls) {
   for (size_t at = svg.find("r='3' fill='#000'"); at != std::string::npos; at = svg.find("r='3' fill='#000'", at + 1))
     ++marks;
   EXPECT_EQ(marks, 2u) << "the current page and the centred lone system";
+  // In UTF-8, as the file says it is: the German Apply is "Übernehmen".
+  ASSERT_EQ(run("dialog '" + example("piano.json") + "' --fresh --language 2 --svg '" + in_dir("dialog.svg") + "'").status, 0);
+  EXPECT_NE(read_file(dir_ / "dialog.svg").find(">\xC3\x9C" "bernehmen<"), std::string::npos);
 }
 
 // A score that declares host faults: the run says which once, the box comes

@@ -1,4 +1,5 @@
 #include "sim/render/svg_pages.h"
+#include "sim/render/windows_1252.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,12 @@ TEST(SvgPages, OnlyThePagesOfTheRangeAreDrawnWithTheirNotesAndTextIsEscaped) {
   EXPECT_EQ(count(svg, ">Page 3<"), 1);
   EXPECT_EQ(count(svg, "Tom &amp; Jerry &lt;draft&gt;"), 1);
   EXPECT_EQ(count(svg, "<rect class=\"system"), 0) << "the only system stands on page 1";
+}
+
+TEST(Windows1252, EachByteBecomesItsCharacterInUtf8) {
+  // ASCII, the euro sign at 0x80, an undefined byte, a Latin-1 letter, the last byte.
+  EXPECT_EQ(sim::utf8_from_windows_1252("a\x80\x81\xC4\xFF"), "a\xE2\x82\xAC\xEF\xBF\xBD\xC3\x84\xC3\xBF");
+  EXPECT_EQ(sim::utf8_from_windows_1252("\x84\x9F"), "\xE2\x80\x9E\xC5\xB8");  // low quote, Y diaeresis
 }
 
 TEST(SvgPages, ASystemsTooltipGivesItsGapHeightAndVisibleStaves) {
