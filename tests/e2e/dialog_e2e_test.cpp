@@ -240,13 +240,39 @@ TEST_F(FinaleE2E, TerminateStoresTheSettingsInTheRegistryAndTheNextInitReadsThem
   session_->terminate();
 }
 
+// The width a control's text takes in the control's font, and the room the
+// control leaves it: a check box or radio button draws its mark first, a
+// group box its line and a push button its edge.
+int text_width(HWND control, const std::string& text) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+int text_room(HWND control) {
+  RECT r{};
+  GetClientRect(control, &r);
+  char cls[16] = {};
+  GetClassNameA(control, cls, int(sizeof cls));
+  if (lstrcmpiA(cls, "Button") != 0) return r.right;
+  const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+  const bool marked = type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX;
+  return r.right - (marked ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 8);
+}
+
 // Run with LC_ALL=sv_SE.UTF-8 (ctest e2e_swedish): Wine then reports Swedish
 // as the user-interface language and the plug-in labels its dialog in
-// Swedish, each accelerator letter used once.
+// Swedish, each accelerator letter used once, every label whole (the current
+// page's with a page number of three digits).
 class FinaleSwedishE2E : public FinaleE2E {};
 
 TEST_F(FinaleSwedishE2E, TheDialogIsInSwedishWithUniqueAccelerators) {
   ASSERT_EQ(GetUserDefaultUILanguage(), 0x041D) << "Wine does not report Swedish: run with LC_ALL=sv_SE.UTF-8";
+  host_.set_current_page(999);
   HWND dialog = open_dialog();
   ASSERT_NE(dialog, nullptr);
   sim::Person person(dialog);
@@ -257,7 +283,7 @@ TEST_F(FinaleSwedishE2E, TheDialogIsInSwedishWithUniqueAccelerators) {
     bool accelerator;
   } labels[] = {
       {IDC_PROCESS_RANGE_GROUP, "Arbetsavsnitt", false},
-      {IDC_CURRENT_PAGE, "Nuvarande sida (1)", true},
+      {IDC_CURRENT_PAGE, "Nuvarande sida (999)", true},
       {IDC_ALL_PAGES, "Alla sidor", true},
       {IDC_SINGLE_PAGE, "Enstaka sida", true},
       {IDC_SELECTED_PAGES, "Valda sidor", true},
@@ -292,6 +318,8 @@ TEST_F(FinaleSwedishE2E, TheDialogIsInSwedishWithUniqueAccelerators) {
       text.erase(amp, 1);
     }
     EXPECT_EQ(text, l.label);
+    HWND control = GetDlgItem(dialog, l.id);
+    EXPECT_LE(text_width(control, text), text_room(control)) << "the label is clipped";
   }
   session_->terminate();
 }

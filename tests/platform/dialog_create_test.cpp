@@ -39,11 +39,11 @@ struct ExpectedControl {
 
 // The respacing dialog's controls in template order, written out from its design.
 const ExpectedControl kRespacingControls[] = {
-    {101, "Button", "Process range", BS_GROUPBOX | BS_LEFT, 3, 6, 92, 73},
-    {102, "Button", "&Current page", BS_AUTORADIOBUTTON | BS_LEFT | WS_GROUP | WS_TABSTOP, 13, 15, 76, 10},
-    {103, "Button", "&All pages", BS_AUTORADIOBUTTON | BS_LEFT, 13, 26, 76, 10},
-    {104, "Button", "Si&ngle page", BS_AUTORADIOBUTTON | BS_LEFT, 13, 37, 76, 10},
-    {105, "Button", "&Selected pages", BS_AUTORADIOBUTTON | BS_LEFT, 13, 48, 76, 10},
+    {101, "Button", "Process range", BS_GROUPBOX | BS_LEFT, 3, 6, 96, 73},
+    {102, "Button", "&Current page", BS_AUTORADIOBUTTON | BS_LEFT | WS_GROUP | WS_TABSTOP, 13, 15, 84, 10},
+    {103, "Button", "&All pages", BS_AUTORADIOBUTTON | BS_LEFT, 13, 26, 84, 10},
+    {104, "Button", "Si&ngle page", BS_AUTORADIOBUTTON | BS_LEFT, 13, 37, 84, 10},
+    {105, "Button", "&Selected pages", BS_AUTORADIOBUTTON | BS_LEFT, 13, 48, 84, 10},
     {106, "Edit", "", ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 11, 63, 26, 12},
     {107, "msctls_updown32", "", UDS_SETBUDDYINT | kUpDown, 31, 51, 10, 14},
     {108, "Static", "to", SS_CENTER, 39, 65, 17, 8},
