@@ -64,9 +64,13 @@ FailedCall describe_call(int index, const Args& args) {
 
 }  // namespace
 
+// A record that cannot be loaded still exists: a load with no buffer, which
+// only asks whether the record is there, finds it. A damaged score behaves so:
+// the host knows the record and fails only to hand its bytes over.
 bool HostFaults::record_fails(const FailedCall& call) const {
   if (records_.empty() || !is_record_transfer(call.index, call.args)) return false;
   const bool load = call.index == export_index("FX_LoadEData");
+  if (load && (call.args.size() < 3 || call.args[2] == 0)) return false;
   for (const RecordFault& fault : records_) {
     if (fault.tag != call.tag || fault.first != call.first || fault.second != call.second) continue;
     if (load ? fault.load : fault.save) return true;

@@ -32,7 +32,7 @@ struct RecordFault {
   uint32_t tag = 0;
   int16_t first = 0;
   int16_t second = 0;
-  bool load = false;  // FX_LoadEData of this record fails
+  bool load = false;  // FX_LoadEData of this record into a buffer fails (the record still exists)
   bool save = false;  // FX_SaveEData of this record fails
 };
 
