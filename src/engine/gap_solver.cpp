@@ -35,9 +35,7 @@ bool read_height(void* context, int16_t system, int32_t* height) {
   return true;
 }
 bool read_save_gap(void* context, int16_t system, int16_t gap) {
-  KVTR_PAGESYSTEMS* systems = static_cast<KVTR_PAGESYSTEMS*>(context);
-  KVTR_PAGESYSTEM* entry = &systems->systems[int32_t{system} - systems->first];
-  return KVTR_SaveGapRecord(system, &entry->held, gap);
+  return KVTR_StorePageSystemGap(static_cast<KVTR_PAGESYSTEMS*>(context), system, gap);
 }
 
 // The room the run takes, unscaled: the space its gaps leave plus its heights.

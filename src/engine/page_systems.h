@@ -19,8 +19,10 @@
 #include "toolkit/layout_run.h"
 
 struct KVTR_PAGESYSTEM {
-  KVTR_GAPRECORD held;  // the record as read, in the host era's gap layout
+  KVTR_GAPRECORD held;  // the record as read (then as last written), in the host era's gap layout
   int32_t height;       // unscaled
+  int16_t readGap;      // the gap as read, before the page's storing pass
+  int16_t stored;       // 1: the storing pass wrote a new gap to the host
 };
 
 struct KVTR_PAGESYSTEMS {
@@ -41,6 +43,16 @@ bool KVTR_ReadPageSystem(KVTR_PAGESYSTEMS* page, int16_t system);
 
 // A system of the page that has been read.
 const KVTR_PAGESYSTEM* KVTR_PageSystem(const KVTR_PAGESYSTEMS* page, int16_t system);
+
+// Writes the held record of `system` with `gap`; on success the system counts
+// as stored.
+bool KVTR_StorePageSystemGap(KVTR_PAGESYSTEMS* page, int16_t system, int16_t gap);
+
+// Puts back the gap each stored system had when it was read: a page whose
+// storing pass failed part-way is left as it was, not half respaced. Best
+// effort: a write the host refuses leaves that system as the pass left it.
+// False when any write was refused.
+bool KVTR_RestorePageSystems(KVTR_PAGESYSTEMS* page);
 
 // A system's unscaled height within a run, through the toolkit's layout
 // summary; `record` is the system's current-layout record when already read,

@@ -98,6 +98,9 @@ int16_t spread_read_systems(KVTR_PAGESYSTEMS* systems, int16_t count, const EDTP
   if (KVTR_RespacePageSystems(systems, trialGap, room.smallestSpace, page, prefs, 1, &storeCode) != 0) {
     return kPageProcessed;
   }
+  // A write refused part-way: the systems already written get their gaps back,
+  // so that a page reported as failed is the page as it was.
+  KVTR_RestorePageSystems(systems);
   return storeCode;
 }
 
