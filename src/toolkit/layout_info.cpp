@@ -49,8 +49,7 @@ void fill_page_record_fields(int16_t page, const EDTPageSpec& pageRecord, int16_
 // no earlier page can end at or after it, so the walk from page 1 is skipped.
 // On success the page fields are filled.
 int16_t fill_page_fields(FTX_LAYOUTRUN* run, int16_t system, FTX_LAYOUTINFO* info) {
-  if (run != nullptr && run->rangePage != 0 && run->rangeFirst != 0 && system >= run->rangeFirst &&
-      system <= run->rangeLast) {
+  if (FTX_RunKnowsSystemPage(run, system)) {
     fill_page_record_fields(run->rangePage, run->rangeRecord, run->rangeFirst, run->rangeLast, info);
     return kFtxOk;
   }
@@ -83,18 +82,6 @@ void fill_system_fields(const EDTStaffSystemRecord* record, FTX_LAYOUTINFO* info
   info->measureCount = static_cast<int16_t>(record->sysNextMeasure - record->sysFirstMeasure);
 }
 
-// A list the run already found needs no probe; a missing one is asked about
-// (and its alert shown) every time.
-int16_t instrument_list_of(FTX_LAYOUTRUN* run, int16_t system, const FTX_LAYOUTINFO* info) {
-  if (info->systemHasOwnStaffList == 1) {
-    return FTX_RunKnowsList(run, system) ? system : FTX_GetInstrumentList(kFtxSystemList, system);
-  }
-  const bool extracted = FTX_RunExtractedPartIsUsed(run);
-  const int16_t list = extracted ? -8 : 0;
-  if (FTX_RunKnowsList(run, list)) return list;
-  return FTX_GetInstrumentList(extracted ? kFtxExtractedPartList : kFtxScoreList, 0);
-}
-
 bool load_first_measure_flag(int16_t measure, int16_t* flag) {
   uint16_t words[kMeasureRecordSize / 2] = {};
   if (!FTX_LoadOther(kTagMeasure, static_cast<uint16_t>(measure), 0, words, kMeasureRecordSize,
@@ -120,7 +107,11 @@ int16_t layout_info(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemReco
                     bool withPage) {
   if (info == nullptr) return kFtxNullPointer;
   if (info->structSize != kLayoutInfoSize) return kFtxBadRecordSize;
-  if (system < 0 || system > FTX_RunCountSystems(run)) return kFtxSystemOutOfRange;
+  // A system of the page whose range the run knows exists: the range ends
+  // before the next page's first system or at the last system of the score.
+  if (!FTX_RunKnowsSystemPage(run, system) && (system < 0 || system > FTX_RunCountSystems(run))) {
+    return kFtxSystemOutOfRange;
+  }
   if (withPage) {
     const int16_t pageResult = fill_page_fields(run, system, info);
     if (pageResult != kFtxOk) return pageResult;
@@ -135,7 +126,7 @@ int16_t layout_info(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemReco
     return kFtxSystemRecordMissing;
   }
   fill_system_fields(&record, info);
-  info->instrumentList = instrument_list_of(run, system, info);
+  info->instrumentList = FTX_RunListOfSystem(run, system, record.sysFlags);
   FTX_LISTSUMMARY scratch;
   const FTX_LISTSUMMARY* list = FTX_RunListSummary(run, info->instrumentList, &scratch);
   info->visibleInstrumentCount = list->visibleCount;

@@ -59,14 +59,15 @@ namespace {
 // The top staff's offset below the system's top, from the list's first record:
 // its negated position, or when that is 0 its negated word at offset 2,
 // truncated to 16 bits.
-bool top_staff_offset(int16_t list, int32_t* offset) {
+bool read_top_staff(int16_t list, FTX_LISTSUMMARY* summary) {
   EDTInstrumentListRecord record;
   if (!FTX_LoadOther(kTagInstrumentList, static_cast<uint16_t>(list), 0, &record, kFtxInstrumentListSize,
                      kFxInterfaceVersion)) {
     return false;
   }
   const int64_t t = record.staffPosition != 0 ? -int64_t{record.staffPosition} : -int64_t{record.word2};
-  *offset = static_cast<int16_t>(static_cast<uint16_t>(t));
+  summary->topStaffOffset = static_cast<int16_t>(static_cast<uint16_t>(t));
+  summary->firstStaffPosition = record.staffPosition;
   return true;
 }
 
@@ -75,13 +76,18 @@ void read_list_summary(int16_t list, FTX_LISTSUMMARY* summary) {
   summary->list = list;
   summary->used = 1;
   summary->visibleCount = FTX_CountInstruments(list, 0);
-  summary->topLoaded = top_staff_offset(list, &summary->topStaffOffset) ? 1 : 0;
+  summary->topLoaded = read_top_staff(list, summary) ? 1 : 0;
   if (summary->topLoaded == 1 && summary->visibleCount != 0) {
     summary->spanResult = FTX_ScanStaffSpan(list, &summary->span);
   }
 }
 
 }  // namespace
+
+bool FTX_RunKnowsSystemPage(const FTX_LAYOUTRUN* run, int16_t system) {
+  return run != nullptr && run->rangePage != 0 && run->rangeFirst != 0 && system >= run->rangeFirst &&
+         system <= run->rangeLast;
+}
 
 bool FTX_RunKnowsList(const FTX_LAYOUTRUN* run, int16_t list) {
   if (run == nullptr) return false;
@@ -104,4 +110,27 @@ const FTX_LISTSUMMARY* FTX_RunListSummary(FTX_LAYOUTRUN* run, int16_t list, FTX_
   run->nextListSlot = static_cast<int16_t>((run->nextListSlot + 1) % kFtxRunListSlots);
   read_list_summary(list, slot);
   return slot;
+}
+
+int16_t FTX_RunListOfSystem(FTX_LAYOUTRUN* run, int16_t system, uint16_t sysFlags) {
+  if ((sysFlags & kSysFlagOwnStaffList) != 0) {
+    return FTX_RunKnowsList(run, system) ? system : FTX_GetInstrumentList(kFtxSystemList, system);
+  }
+  const bool extracted = FTX_RunExtractedPartIsUsed(run);
+  const int16_t list = extracted ? -8 : 0;
+  if (FTX_RunKnowsList(run, list)) return list;
+  return FTX_GetInstrumentList(extracted ? kFtxExtractedPartList : kFtxScoreList, 0);
+}
+
+bool FTX_RunCurrentFromOld(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecordOld* old,
+                           EDTStaffSystemRecord* current) {
+  // A system's own list is taken by its number, unprobed, as the load takes it.
+  const bool own = (old->sysFlags & kSysFlagOwnStaffList) != 0;
+  const int16_t list = own ? system : FTX_RunListOfSystem(run, system, old->sysFlags);
+  if (list == -1) return false;
+  FTX_LISTSUMMARY scratch;
+  const FTX_LISTSUMMARY* summary = FTX_RunListSummary(run, list, &scratch);
+  if (summary->topLoaded == 0) return false;
+  FTX_StaffSystemOldToCurrent(old, summary->firstStaffPosition, current);
+  return true;
 }

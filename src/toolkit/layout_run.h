@@ -35,6 +35,7 @@ struct FTX_LISTSUMMARY {
   int16_t visibleCount;       // FTX_CountInstruments(list, 0)
   int16_t topLoaded;          // 1 when the list's first record was read for the top staff's offset
   int32_t topStaffOffset;
+  int32_t firstStaffPosition; // that record's staffPosition: an old host's top margin of the system
   int16_t spanResult;         // FTX_ScanStaffSpan's result, when visibleCount is not 0
   FTX_STAFFSPAN span;
 };
@@ -89,6 +90,26 @@ bool FTX_RunExtractedPartIsUsed(FTX_LAYOUTRUN* run);
 // The summary of `list` (a list number FTX_GetInstrumentList answered), read
 // now or found in the run; `scratch` holds it when run is null.
 const FTX_LISTSUMMARY* FTX_RunListSummary(FTX_LAYOUTRUN* run, int16_t list, FTX_LISTSUMMARY* scratch);
+// The instrument list a system uses (its own when sysFlags has 0x4000, else
+// the score's or the extracted part's), found through the run: a list the run
+// knows needs no probe; a missing one is asked about, and its alert shown,
+// every time. -1 when the list does not exist.
+int16_t FTX_RunListOfSystem(FTX_LAYOUTRUN* run, int16_t system, uint16_t sysFlags);
+
+// What FTX_LoadStaffSystemSpec(system, current, 24, 0x06000200) answers on a
+// host of 2000 or earlier, made from the system's old record `old` as just
+// read and the top margin the run keeps for the system's instrument list,
+// instead of reading the old record, the list choice and the list's first
+// record again for every system. False where that load fails: the list is
+// missing (its alert is shown, as the load shows it) or its first record
+// cannot be read.
+bool FTX_RunCurrentFromOld(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecordOld* old,
+                           EDTStaffSystemRecord* current);
+
+// Whether `system` stands on the page whose system range the run knows (run
+// may be null: false).
+bool FTX_RunKnowsSystemPage(const FTX_LAYOUTRUN* run, int16_t system);
+
 // Whether the run already knows `list` to exist.
 bool FTX_RunKnowsList(const FTX_LAYOUTRUN* run, int16_t list);
 

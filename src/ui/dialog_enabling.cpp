@@ -6,7 +6,7 @@
 #include "host/fx_entries.h"
 #include "l10n/dialog_translations.h"
 #include "toolkit/document_view.h"
-#include "toolkit/item_counting.h"
+#include "ui/dialog_page_count.h"
 #include "ui/dialog_items.h"
 #include "ui/respacing_dialog.h"
 #include "ui/respacing_dialog_ids.h"
@@ -33,7 +33,7 @@ void set_current_page_label(HWND window, int16_t page) {
 }
 
 void clamp_page_fields(HWND window) {
-  const int16_t pages = KVGEN_CountNoOfPages();
+  const int16_t pages = KVTR_UI_PageCount();
   const int16_t from = KVTR_UI_WithinRange(dialog_item_value(window, IDC_FROM_PAGE, kItemNumber), 1, pages);
   const int16_t to = KVTR_UI_WithinRange(dialog_item_value(window, IDC_TO_PAGE, kItemNumber), 1, pages);
   set_dialog_item_value(window, IDC_FROM_PAGE, kItemNumber, from);

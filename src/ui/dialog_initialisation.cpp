@@ -2,7 +2,7 @@
 // Margins are EVPU in the record and shown in the host's current unit.
 #include "host/fx_entries.h"
 #include "toolkit/host_options.h"
-#include "toolkit/item_counting.h"
+#include "ui/dialog_page_count.h"
 #include "ui/control_messages.h"
 #include "ui/dialog_items.h"
 #include "ui/evpu_fields.h"
@@ -62,7 +62,7 @@ void fill_options(HWND window, const structUserPrefs* prefs) {
 
 void KVTR_UI_InitDialogData(HWND window) {
   tbMinExtraTopMargin = KVGEN_AvoidCollisionSelected() ? 0 : kTopMarginLowest;
-  const int16_t pages = KVGEN_CountNoOfPages();
+  const int16_t pages = KVTR_UI_PageCount();
   set_limits(window, pages);
   if (pDialogData != nullptr) {
     fill_page_range(window, pDialogData, pages);

@@ -1,6 +1,7 @@
 // The dialog procedure: what each message the host's dialog manager passes on
 // does. Every handled message answers TRUE; the others FALSE, for the dialog
 // manager's default handling.
+#include "ui/dialog_page_count.h"
 #include "ui/dialog_position.h"
 #include "ui/evpu_fields.h"
 #include "ui/dialog_items.h"
@@ -56,9 +57,7 @@ void command(HWND window, WORD control, WORD code) {
   if (IsWindow(window)) KVTR_UI_WMTimerHandler(window);
 }
 
-}  // namespace
-
-INT_PTR CALLBACK KVTR_UserDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR handle_message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       initialise(window);
@@ -85,4 +84,13 @@ INT_PTR CALLBACK KVTR_UserDialogProc(HWND window, UINT message, WPARAM wParam, L
     default:
       return FALSE;
   }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK KVTR_UserDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  KVTR_UI_BeginDialogMessage();
+  const INT_PTR handled = handle_message(window, message, wParam, lParam);
+  KVTR_UI_EndDialogMessage();
+  return handled;
 }

@@ -12,7 +12,7 @@
 
 #include "host/fx_entries.h"
 #include "toolkit/document_view.h"
-#include "toolkit/item_counting.h"
+#include "ui/dialog_page_count.h"
 #include "ui/dialog_items.h"
 #include "ui/message_boxes.h"
 #include "ui/respacing_dialog.h"
@@ -32,7 +32,7 @@ void read_page_range(HWND window, DialogEntries* e) {
   if (dialog_item_checked(window, IDC_ALL_PAGES)) {
     e->range = 0;
     e->from = 1;
-    e->to = KVGEN_CountNoOfPages();
+    e->to = KVTR_UI_PageCount();
     return;
   }
   e->from = dialog_item_value(window, IDC_FROM_PAGE, kItemNumber);
@@ -56,7 +56,7 @@ bool page_range_valid(HWND window, const DialogEntries& e) {
     focus_and_select(window, IDC_FROM_PAGE);
     return false;
   }
-  if (e.to > KVGEN_CountNoOfPages()) {
+  if (e.to > KVTR_UI_PageCount()) {
     KVTR_UI_InvalidPageRangeMsgBox(window);
     focus_and_select(window, IDC_TO_PAGE);
     return false;
