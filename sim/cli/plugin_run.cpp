@@ -4,7 +4,6 @@
 #include <map>
 #include <stdexcept>
 
-#include "host/record_tags.h"
 #include "platform/posix/testing.h"
 #include "shell/toolkit_globals.h"
 #include "shell/user_prefs.h"
@@ -13,7 +12,7 @@
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/dialog_view.h"
 #include "sim/host/exports.h"
-#include "sim/score/host_era.h"
+#include "sim/host/page_follower.h"
 #include "sim/score/score_options.h"
 #include "sim/ui/person.h"
 #include "sim/ui/units.h"
@@ -69,32 +68,6 @@ PluginAtHost::~PluginAtHost() {
   standin::set_message_box_observer({});
 }
 
-// The page the run is at, for crediting a box that names no page. The page
-// driver reads the pages one after the other from the layout update on. Right
-// after reading a page's record it reads the next pages' records to find the
-// page's systems, so a page record read directly after another one (with no
-// other call and no box between) does not move the run. The page's own
-// staff-system records (in the layout the host keeps), read or written later,
-// bring the run to their page. A box that names its page sets the page too.
-void PluginAtHost::follow_page(const char* function, const sim::Args& args, FxWord result) {
-  const std::string name = function;
-  const bool follows_page_read = last_was_page_read_;
-  last_was_page_read_ = false;
-  if (name == "FX_UpdateLayout") page_at_ = 0;
-  if ((name != "FX_LoadEData" && name != "FX_SaveEData") || args.size() < 3 || args[1] == 0 || args[2] == 0) return;
-  const uint32_t tag = uint32_t(args[0]);
-  const int16_t number = *reinterpret_cast<const int16_t*>(args[1]);
-  if (tag == kTagPageSpec && name == "FX_LoadEData") {
-    last_was_page_read_ = true;
-    if (result != 0 && (page_at_ == 0 || !follows_page_read)) page_at_ = number;
-  }
-  const uint32_t system_tag =
-      sim::keeps_current_system_layout(host_.version_word()) ? kTagStaffSystemCurrent : kTagStaffSystemOld;
-  const std::vector<sim::StaffSystem>& systems = host_.score().systems;
-  if (tag == system_tag && number >= 1 && size_t(number) <= systems.size())
-    page_at_ = systems[size_t(number) - 1].page;
-}
-
 void PluginAtHost::observe(const char* function, const sim::Args& args, FxWord result) {
   if (!steps_.empty()) {
     CallStep& step = steps_.back();
@@ -109,7 +82,7 @@ void PluginAtHost::observe(const char* function, const sim::Args& args, FxWord r
       if (!found) step.calls.emplace_back(function, 1);
     }
   }
-  follow_page(function, args, result);
+  pages_.observe(function, args, result);
   const std::vector<sim::FailedCall>& failed = host_.faults().failed();
   for (size_t i = failed_calls_.size(); i < failed.size(); ++i)
     failed_calls_.push_back(FailedHostCall{failed_call_text(failed[i]), counting_from_apply_ ? host_.faults().calls() : 0});
@@ -124,6 +97,7 @@ void PluginAtHost::step(const std::string& title, bool counted, const std::funct
 }
 
 void PluginAtHost::arm_call_faults() {
+  pages_.start();
   arm_calls(faults_, host_.faults());
   counting_from_apply_ = true;
 }
@@ -163,7 +137,6 @@ RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& setting
   standin::set_message_box_observer([&](const standin::MessageBoxRecord& box) {
     outcome.boxes.push_back(ShownBox{box.caption, box.text});
     const int16_t page = page_named(box.text, run.page_at());
-    run.note_box_page(page);
     box_of_page.emplace(page, outcome.boxes.back());
     if (watcher.on_box) watcher.on_box(outcome.boxes.back());
   });

@@ -8,7 +8,7 @@
 // What is reported is only what an engraver can see: each page of the range
 // before and after, the host's alerts and the message boxes as they come. A
 // box is credited to the page its text names, else to the page the run was
-// at when it came up (follow_page() in plugin_run.cpp says how that is told).
+// at when it came up (sim/host/page_follower.h says how that is told).
 //
 // A score that declares host faults (declared_faults.h) gets them: the
 // functions the host lacks and the failing records from the start, the
@@ -27,6 +27,7 @@
 
 #include "shell/user_prefs.h"
 #include "sim/cli/cli_options.h"
+#include "sim/host/page_follower.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
 #include "sim/score/score_file.h"
@@ -82,22 +83,16 @@ class PluginAtHost {
   void step(const std::string& title, bool counted, const std::function<void()>& action);
   // Presses Close (when the dialog is still open), then Terminate.
   void close_and_terminate();
-  // The page the run is at (see follow_page()), 0 before any.
-  int16_t page_at() const { return page_at_; }
-  // A box came up for `page`: the run is at that page.
-  void note_box_page(int16_t page) {
-    page_at_ = page;
-    last_was_page_read_ = false;
-  }
+  // The page the run is at (sim/host/page_follower.h), 0 before any.
+  int16_t page_at() const { return pages_.page(); }
   const std::vector<CallStep>& steps() const { return steps_; }
-  // Starts counting host calls and arms the score's failing call numbers;
-  // called just before Apply is pressed.
+  // Starts counting host calls, arms the score's failing call numbers and
+  // starts following the run's pages; called just before Apply is pressed.
   void arm_call_faults();
   const std::vector<FailedHostCall>& failed_calls() const { return failed_calls_; }
 
  private:
   void observe(const char* function, const sim::Args& args, FxWord result);
-  void follow_page(const char* function, const sim::Args& args, FxWord result);
   sim::Host host_;
   const RunWatcher& watcher_;
   const sim::DeclaredFaults faults_;
@@ -106,8 +101,7 @@ class PluginAtHost {
   std::unique_ptr<sim::PluginSession> session_;
   std::vector<CallStep> steps_;
   size_t alerts_seen_ = 0;
-  int16_t page_at_ = 0;
-  bool last_was_page_read_ = false;  // the last host call read a page record
+  sim::PageFollower pages_;
   bool terminated_ = false;
 };
 

@@ -429,18 +429,35 @@ TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
     const char* page_and_box;
     const char* failed;  // "" when no call is listed
   } cases[] = {
-      {"fault-page-load.json", "Host faults declared by the score: host call 51 after Apply fails.\n",
+      {"fault-page-load.json", "Host faults declared by the score: host call 42 after Apply fails.\n",
        "Page 2: systems 5-9\n  gaps before: 0 -36 -180 -24 -72   room below: -72\n"
        "  gaps after:  0 -36 -180 -24 -72   room below: -72\n"
        "  message box \"Page Load Error\": Internal error while loading page 2.\nPage 3",
-       "  FX_LoadEData of the page record SOPS [2, 0]: call 51 after Apply\n"},
+       "  FX_LoadEData of the page record SOPS [2, 0]: call 42 after Apply\n"},
       {"fault-system-save.json",
        "Host faults declared by the score: saving the staff-system record 0x4F025353 [6, 0] fails.\n",
        "room below: -72\n  message box \"System Save Error\": Internal error when trying to save staff system.\nPage 3",
-       "Host calls made to fail: 1\n  FX_SaveEData of the staff-system record 0x4F025353 [6, 0]: call 64 after Apply\n"},
+       "Host calls made to fail: 1\n  FX_SaveEData of the staff-system record 0x4F025353 [6, 0]: call 55 after Apply\n"},
       {"fault-system-height.json", "Host faults declared by the score: loading the measure record SOMS [18, 0] fails.\n",
        "room below: -72\n  message box \"System Load Error\": Internal error while loading staff system.\nPage 3",
-       "  FX_LoadEData of the measure record SOMS [18, 0]: call 54 after Apply\n"},
+       "  FX_LoadEData of the measure record SOMS [18, 0]: call 45 after Apply\n"},
+      // An old host that cannot read one staff system: its page fails and keeps
+      // its gaps, the other pages are respaced; a page without systems says nothing.
+      {"fault-old-system-load.json",
+       "Host faults declared by the score: loading the staff-system record (old layout) SOSS [6, 0] fails.\n",
+       "Page 1: systems 1-3\n  gaps before: -300 -250 -200   room below: 690\n  gaps after:  0 -718 -718      room below: 4\n"
+       "Page 2: systems 4-8\n  gaps before: -300 -250 -200 -150 -100   room below: -520\n"
+       "  gaps after:  -300 -250 -200 -150 -100   room below: -520\n"
+       "  message box \"System Load Error\": Internal error while loading staff system.\n2 pages, 1 message box",
+       "  FX_LoadEData of the staff-system record (old layout) SOSS [6, 0]: call "},
+      {"fault-old-lone-system.json",
+       "Host faults declared by the score: loading the staff-system record (old layout) SOSS [1, 0] fails.\n",
+       "Page 1: no staff systems\nPage 2: system 1\n  gaps before: -400   room below: 2000\n"
+       "  gaps after:  -400   room below: 2000\n"
+       "  message box \"System Load Error\": Internal error while loading staff system.\n"
+       "Page 3: systems 2-4\n  gaps before: -100 -100 -100   room below: 1140\n"
+       "  gaps after:  0 -718 -718      room below: 4\n3 pages, 1 message box",
+       "  FX_LoadEData of the staff-system record (old layout) SOSS [1, 0]: call "},
       {"fault-no-layout-update.json", "Host faults declared by the score: the host lacks FX_UpdateLayout.\n",
        "  message box \"Is the score updated?\": Error when calculating number of staff systems.\nPage 3: systems 10-12\n"
        "  gaps before: -12 -300 -48   room below: 936\n  gaps after:  -12 -300 -48   room below: 936\n"
