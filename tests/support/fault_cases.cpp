@@ -1,14 +1,18 @@
 #include "support/fault_cases.h"
 
+#include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #include "engine/page_driver.h"
 #include "platform/posix/testing.h"
 #include "shell/toolkit_globals.h"
 #include "sim/host/exports.h"
+#include "sim/host/page_follower.h"
 #include "sim/host/sim_host.h"
 #include "sim/score/demo_score.h"
 #include "sim/score/score_options.h"
+#include "ui/message_boxes.h"
 
 namespace faults {
 
@@ -29,8 +33,28 @@ std::string text_of(const sim::Score& score) {
 }
 
 std::vector<PageReport>* reports = nullptr;
+const sim::PageFollower* follower = nullptr;
 
-void record_report(HWND, int16_t page, int16_t result) { reports->push_back({page, result}); }
+void record_report(HWND owner, int16_t page, int16_t result) {
+  const size_t boxes = standin::message_boxes().size();
+  KVTR_UI_ReportPageResult(owner, page, result);
+  const bool box = standin::message_boxes().size() > boxes;
+  reports->push_back({page, result, box, box ? follower->page() : int16_t{0}});
+}
+
+// Records the loads into a buffer and the saves the run asks of the host, and
+// follows its pages as the simulator does.
+sim::CallObserver watch(DriverRun* run, sim::PageFollower* pages) {
+  return [run, pages](const char* function, const sim::Args& args, FxWord result) {
+    pages->observe(function, args, result);
+    const std::string_view name = function;
+    const bool load = name == "FX_LoadEData" && args.size() > 2 && args[2] != 0;
+    if ((!load && name != "FX_SaveEData") || args.size() < 2 || args[1] == 0) return;
+    int16_t key[2];
+    std::memcpy(key, reinterpret_cast<const void*>(args[1]), sizeof key);
+    (load ? run->loaded : run->saved).insert(RecordKey{uint32_t(args[0]), key[0], key[1]});
+  };
+}
 
 }  // namespace
 
@@ -47,19 +71,41 @@ DriverRun run_driver(const sim::ScoreFile& file, const structUserPrefs& prefs, i
   PDKTOOLS_StoreVersion(int32_t(file.host_version));
 
   DriverRun run;
+  sim::PageFollower pages;
   reports = &run.reports;
+  follower = &pages;
+  host.set_call_observer(watch(&run, &pages));
   host.faults().set_call_limit(call_limit);
   if (arm) arm(host.faults());
   host.faults().start_counting();
   structUserPrefs run_prefs = prefs;
   KVTR_StartProcess(host.main_window(), &run_prefs, record_report);
+  host.set_call_observer({});
   reports = nullptr;
+  follower = nullptr;
   run.after = host.score();
   run.calls = host.faults().calls();
   run.limit_reached = host.faults().limit_reached();
   for (const sim::FailedCall& call : host.faults().failed()) run.ends_early |= ends_something_early(call);
   standin::clear_message_boxes();
   return run;
+}
+
+std::vector<Case> property_cases() {
+  std::vector<Case> chosen;
+  for (const Case& c : cases())
+    if (c.name.find(' ') == std::string::npos || c.name.find(" keep-gaps-compact") != std::string::npos) chosen.push_back(c);
+  for (const char* name : {"fault-old-system-load", "fault-old-lone-system"}) {
+    sim::ScoreFile file = sim::load_score_file((examples_dir() / (std::string(name) + ".json")).string());
+    file.host_faults = {};
+    const int16_t last = int16_t(file.score.pages.size());
+    Case plain{name, file, all_pages(last, 0, 2)};
+    Case every = plain;
+    every.name += " keep-gaps-compact";
+    every.prefs.keepTopmostStill = every.prefs.includeGaps = every.prefs.compact = 1;
+    chosen.insert(chosen.end(), {plain, every});
+  }
+  return chosen;
 }
 
 std::vector<Case> cases() {
@@ -104,6 +150,13 @@ bool ends_something_early(const sim::FailedCall& call) {
   const bool list_record = call.tag == 0x534F4975u && call.second > 0;       // 'SOIu' beyond record 0
   const bool count_probe = call.tag == 0x534F5353u && call.args.at(2) == 0;  // 'SOSS' with no buffer
   return list_record || count_probe;
+}
+
+std::vector<int16_t> page_gaps(const sim::Score& score, int16_t page) {
+  std::vector<int16_t> gaps;
+  for (const sim::StaffSystem& system : score.systems)
+    if (system.page == page) gaps.push_back(system.gap);
+  return gaps;
 }
 
 std::string damage(const sim::Score& before, const sim::Score& clean, const sim::Score& after, bool any_gap) {

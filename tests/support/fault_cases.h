@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "shell/user_prefs.h"
@@ -26,6 +28,11 @@ struct Case {
 // all three with compact.
 std::vector<Case> cases();
 
+// The base scores of cases() plain and with keep topmost, include gaps and
+// compact, and the two scores of an old host whose one staff system cannot be
+// read (examples/fault-old-*.json, their faults left out), likewise.
+std::vector<Case> property_cases();
+
 // Whether a failed call tells the plug-in that something ends sooner, so that
 // it rightly computes other gaps: a staff-list record after the first ends the
 // list, and a probe while the plug-in counts the staff systems ends the score
@@ -35,6 +42,18 @@ bool ends_something_early(const sim::FailedCall& call);
 struct PageReport {
   int16_t page;
   int16_t result;
+  bool box = false;      // the report showed a message box
+  int16_t credited = 0;  // the page the simulator credits that box to (sim::PageFollower)
+};
+
+// A record of the host by tag and key.
+struct RecordKey {
+  uint32_t tag;
+  int16_t first;
+  int16_t second;
+  bool operator<(const RecordKey& other) const {
+    return std::tie(tag, first, second) < std::tie(other.tag, other.first, other.second);
+  }
 };
 
 struct DriverRun {
@@ -43,13 +62,19 @@ struct DriverRun {
   int64_t calls = 0;
   bool limit_reached = false;
   bool ends_early = false;  // a failed call was one of ends_something_early
+  std::set<RecordKey> loaded;  // records the run asked the host for (loads into a buffer)
+  std::set<RecordKey> saved;   // records the run asked the host to write
 };
 
 // One run of the page driver with `prefs` over `file`, in a host set up from
 // it, with `arm` choosing the faults (calls are counted from the driver's
-// start; a call limit of 0 sets none).
+// start; a call limit of 0 sets none). Each page's result is reported as the
+// dialog reports it, with its message box.
 DriverRun run_driver(const sim::ScoreFile& file, const structUserPrefs& prefs, int64_t call_limit,
                      const std::function<void(sim::HostFaults&)>& arm = {});
+
+// The gaps of the systems on `page`, in order.
+std::vector<int16_t> page_gaps(const sim::Score& score, int16_t page);
 
 // Empty when `after` differs from `before` only in gaps, each as before or as
 // the fault-free run left it in `clean` (any gap when `any_gap`); else what is wrong.
