@@ -2,9 +2,9 @@
 // Margins are EVPU in the record and shown in the host's current unit.
 #include "host/fx_entries.h"
 #include "toolkit/host_options.h"
-#include "ui/dialog_page_count.h"
 #include "ui/control_messages.h"
 #include "ui/dialog_items.h"
+#include "ui/dialog_page_count.h"
 #include "ui/evpu_fields.h"
 #include "ui/respacing_dialog.h"
 #include "ui/respacing_dialog_ids.h"

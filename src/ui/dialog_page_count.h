@@ -1,8 +1,10 @@
 // The number of pages, as the dialog's checks and limits see it. Counting is
 // a walk over the host's page records (one probe a page), so the dialog counts
-// once per message it handles, however many of its steps ask: the score cannot
-// change while the dialog handles one message, only between messages (a timer
-// tick, a click, the host's notification).
+// once per message it handles, however many of its steps ask (Apply's check
+// of the range and the refresh after it, a tick's clamping of the page fields).
+// The user changes the score only between messages; a layout update that an
+// Apply asks for may change it within one, and the next message (at the
+// latest the next timer tick) counts again.
 //
 // KVTR_UserDialogProc brackets each message it is handed with Begin/End; the
 // brackets nest (a message sent while another is handled ends inside it), and

@@ -12,8 +12,8 @@
 
 #include "host/fx_entries.h"
 #include "toolkit/document_view.h"
-#include "ui/dialog_page_count.h"
 #include "ui/dialog_items.h"
+#include "ui/dialog_page_count.h"
 #include "ui/message_boxes.h"
 #include "ui/respacing_dialog.h"
 #include "ui/respacing_dialog_ids.h"

@@ -53,6 +53,32 @@ TEST_F(ReadOnce, EachPageRecordIsReadOnceByTheDriverOnceByTheWalkAndNoSystemWalk
   EXPECT_LE(loads_of(host, kTagPageSpec, 4), 2);
 }
 
+// One page in the middle of a long score, on hosts that keep either layout:
+// each of its systems is read once, in the layout of the host's era, and the
+// score's systems are not counted (no probe of a staff-system record).
+TEST_F(ReadOnce, OnePageOfALongScoreReadsItsOwnSystemsOnceAndCountsNothing) {
+  for (int p = 1; p <= 40; ++p) {
+    add_page(9000);
+    add_system(int16_t(p), 2000);
+    add_system(int16_t(p), 2000);
+  }
+  const struct {
+    uint32_t host;
+    uint32_t tag;  // the layout the gaps are read in
+  } eras[] = {{kHost2000, kTagStaffSystemOld}, {kHost2001, kTagStaffSystemOld}, {kHost2010, kTagStaffSystemCurrent}};
+  for (const auto& era : eras) {
+    set_host_version(era.host);
+    host.log().clear();
+    run(20, 20);
+    EXPECT_EQ(loads_of(host, era.tag, 39), 1) << std::hex << era.host;
+    EXPECT_EQ(loads_of(host, era.tag, 40), 1) << std::hex << era.host;
+    int probes = 0;
+    for (const sim::CallRecord& call : host.log().trace_of("FX_LoadEData"))
+      if (call.tag == kTagStaffSystemOld && !call.buffer) ++probes;
+    EXPECT_EQ(probes, 0) << std::hex << era.host;
+  }
+}
+
 // A system without its staff list has no height: the page fails at that
 // system (a system-load message) instead of being spread as if the system had
 // none, and every page still reports the list it lacks.
