@@ -38,4 +38,22 @@ TEST_F(Win32WindowState, RestoreShowsAMinimisedWindowAtItsSize) {
   DestroyWindow(window);
 }
 
+// What a second menu pick relies on: restoring the open dialog activates it
+// only when it was minimised, so bringing a shown one to the front takes a
+// SetActiveWindow of its own.
+TEST_F(Win32WindowState, RestoreActivatesOnlyAWindowThatWasMinimised) {
+  HWND window = CreateWindowExA(0, "Static", "dialog", WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX, 40, 50,
+                                200, 120, nullptr, nullptr, nullptr, nullptr);
+  ShowWindow(window, SW_SHOW);
+  for (bool minimised : {false, true}) {
+    if (minimised) ShowWindow(window, SW_MINIMIZE);
+    ShowWindow(parent_, SW_SHOW);
+    SetActiveWindow(parent_);
+    ASSERT_EQ(GetActiveWindow(), parent_);
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_EQ(GetActiveWindow(), minimised ? window : parent_) << "minimised " << minimised;
+  }
+  DestroyWindow(window);
+}
+
 }  // namespace

@@ -66,6 +66,7 @@ struct StoredValue {
   size_t length;          // bytes of kImage (padded with 0xAB beyond it)
   LSTATUS status;
   structUserPrefs expected;
+  const char* value_name = kValue;  // another name leaves the key without "UserDialog"
 };
 
 TEST_F(RegistrySettings, LoadTakesTheWholeFieldsOfAStoredBinaryValueNoLongerThanTheRecord) {
@@ -79,12 +80,13 @@ TEST_F(RegistrySettings, LoadTakesTheWholeFieldsOfAStoredBinaryValueNoLongerThan
       {"five bytes", REG_BINARY, 5, ERROR_SUCCESS, {1, 5, 22, 0, 0, 0, 0, 2, -32768, -32768, 0}},
       {"sixteen bytes", REG_BINARY, 16, ERROR_SUCCESS, {1, 5, 9, 1, 1, -100, 300, 7, -32768, -32768, 0}},
       {"21 bytes", REG_BINARY, 21, ERROR_SUCCESS, {1, 5, 9, 1, 1, -100, 300, 7, 320, 240, 0}},
+      {"no value in the key", REG_BINARY, 22, ERROR_FILE_NOT_FOUND, defaults_over_pages(11, 22), "Other"},
   };
   for (const StoredValue& c : cases) {
     standin::reset();
     std::vector<BYTE> bytes(kImage);
     bytes.resize(c.length, 0xAB);
-    standin::registry_write(kKey, kValue, c.type, bytes.data(), bytes.size());
+    standin::registry_write(kKey, c.value_name, c.type, bytes.data(), bytes.size());
     structUserPrefs prefs = prefs_;
     EXPECT_EQ(KVTR_REG_LoadSettings(&prefs), c.status) << c.name;
     EXPECT_TRUE(same(prefs, c.expected)) << c.name;

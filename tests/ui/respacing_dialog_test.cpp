@@ -76,6 +76,8 @@ TEST_F(RespacingDialog, ApplyChecksTheEntriesBeforeAnythingRuns) {
       {"from above to", IDC_SELECTED_PAGES, "5", "2", "0", "0", false, IDC_FROM_PAGE, 0, 0, 0, 0},
       {"from zero", IDC_SELECTED_PAGES, "0", "2", "0", "0", false, IDC_FROM_PAGE, 0, 0, 0, 0},
       {"to beyond the score", IDC_SELECTED_PAGES, "2", "999", "0", "0", false, IDC_TO_PAGE, 0, 0, 0, 0},
+      {"1000 > 999 (4 digits)", IDC_SELECTED_PAGES, "1000", "999", "0", "0", false, IDC_FROM_PAGE, 0, 0, 0, 0},
+      {"10005 cut to 1000", IDC_SELECTED_PAGES, "10005", "1001", "0", "0", false, IDC_TO_PAGE, 0, 0, 0, 0},
       {"top -100", IDC_ALL_PAGES, "", "", "-100", "0", false, 0, 1, kPages, -100, 0},
       {"top -101", IDC_ALL_PAGES, "", "", "-101", "0", false, IDC_TOP_MARGIN, 0, 0, 0, 0},
       {"top 0 avoiding collisions", IDC_ALL_PAGES, "", "", "0", "0", true, 0, 1, kPages, 0, 0},
@@ -98,12 +100,18 @@ TEST_F(RespacingDialog, ApplyChecksTheEntriesBeforeAnythingRuns) {
     if (*c.from) person.type(IDC_FROM_PAGE, c.from);
     if (*c.to) person.type(IDC_TO_PAGE, c.to);
     person.click(c.range);
+    const bool from_open = c.range == IDC_SINGLE_PAGE || c.range == IDC_SELECTED_PAGES;
+    for (int id : {IDC_FROM_PAGE, IDC_FROM_PAGE_UPDOWN}) EXPECT_EQ(person.enabled(id), from_open) << id;
+    for (int id : {IDC_TO_LABEL, IDC_TO_PAGE, IDC_TO_PAGE_UPDOWN})
+      EXPECT_EQ(person.enabled(id), c.range == IDC_SELECTED_PAGES) << id;
     person.type(IDC_TOP_MARGIN, c.top);
     person.type(IDC_BOTTOM_MARGIN, c.bottom);
     const size_t beeps = standin::beeps().size();
     const size_t updates = host.layout_updates().size();
+    const int redraws = host.log().count("FX_RedrawMusic");
     const structUserPrefs before = UserPrefs;
     person.click(IDC_APPLY);
+    EXPECT_EQ(host.log().count("FX_RedrawMusic"), redraws + (c.rejected_at == 0 ? 1 : 0));
     if (c.rejected_at != 0) {
       EXPECT_EQ(standin::beeps().size(), beeps + 1);
       EXPECT_TRUE(person.has_focus(c.rejected_at));
@@ -161,19 +169,35 @@ TEST_F(RespacingDialog, MarginArrowsStepOneEvpuWithinTheLimits) {
 TEST_F(RespacingDialog, TheClockFollowsTheHostsView) {
   sim::Person person = open();
   EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), "Current Page (3)");
-  host.set_page_view(false);
-  person.wait(500);
-  EXPECT_FALSE(person.enabled(IDC_APPLY));
-  for (int id : {IDC_CURRENT_PAGE, IDC_ALL_PAGES, IDC_SINGLE_PAGE, IDC_SELECTED_PAGES})
-    EXPECT_FALSE(person.enabled(id)) << id;
-  EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), "Current Page");
-  EXPECT_TRUE(person.checked(IDC_CURRENT_PAGE)) << "a disabled choice keeps its mark";
-  host.set_page_view(true);
-  host.set_current_page(7);
-  person.wait(500);
-  EXPECT_TRUE(person.enabled(IDC_APPLY));
-  EXPECT_TRUE(person.enabled(IDC_SELECTED_PAGES));
-  EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), "Current Page (7)");
+  person.click(IDC_SELECTED_PAGES);
+  person.type(IDC_FROM_PAGE, "0");
+  person.type(IDC_TO_PAGE, "99");
+  struct Step {
+    const char* name;
+    bool page_view;
+    int16_t page;
+    const char* label;
+    const char* from;  // the page fields after the tick: clamped into 1..pages while a page is current
+    const char* to;
+  };
+  const Step steps[] = {
+      {"scroll view", false, 3, "Current Page", "0", "99"},
+      {"page view on page 7", true, 7, "Current Page (7)", "1", "10"},
+      {"page 8 in the same view", true, 8, "Current Page (8)", "1", "10"},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    host.set_page_view(s.page_view);
+    host.set_current_page(s.page);
+    person.wait(500);
+    EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), s.label);
+    EXPECT_EQ(person.enabled(IDC_APPLY), s.page_view);
+    for (int id : {IDC_CURRENT_PAGE, IDC_ALL_PAGES, IDC_SINGLE_PAGE, IDC_SELECTED_PAGES})
+      EXPECT_EQ(person.enabled(id), s.page_view) << id;
+    EXPECT_TRUE(person.checked(IDC_SELECTED_PAGES)) << "a disabled choice keeps its mark";
+    EXPECT_EQ(person.text(IDC_FROM_PAGE), s.from);
+    EXPECT_EQ(person.text(IDC_TO_PAGE), s.to);
+  }
 }
 
 TEST_F(RespacingDialog, ClosingWithoutACurrentPageBeepsAndKeepsTheSettings) {
@@ -192,14 +216,18 @@ TEST_F(RespacingDialog, ClosingWithoutACurrentPageBeepsAndKeepsTheSettings) {
   EXPECT_NE(UserPrefs.dialogLeft, -32768) << "the position is kept";
 }
 
-TEST_F(RespacingDialog, ASecondMenuPickRestoresTheOpenDialogAsItWas) {
+TEST_F(RespacingDialog, ASecondMenuPickRestoresAndActivatesTheOpenDialogAsItWas) {
   sim::Person person = open();
   person.type(IDC_TOP_MARGIN, "42");
-  ShowWindow(person.dialog(), SW_MINIMIZE);
-  session_->invoke();
-  EXPECT_EQ(session_->dialog(), person.dialog());
-  EXPECT_TRUE(person.dialog_visible());
-  EXPECT_EQ(person.text(IDC_TOP_MARGIN), "42") << "not initialised again";
+  for (bool minimised : {true, false}) {  // else shown behind the host's window
+    SetActiveWindow(host.main_window());
+    if (minimised) ShowWindow(person.dialog(), SW_MINIMIZE);
+    session_->invoke();
+    EXPECT_EQ(session_->dialog(), person.dialog());
+    EXPECT_TRUE(person.dialog_visible());
+    EXPECT_EQ(GetActiveWindow(), person.dialog()) << "minimised " << minimised;
+    EXPECT_EQ(person.text(IDC_TOP_MARGIN), "42") << "not initialised again";
+  }
 }
 
 TEST_F(RespacingDialog, AnUnknownSingleSystemChoiceShowsNoneAndStoresBottom) {
@@ -239,6 +267,7 @@ TEST_F(RespacingDialog, TheHostsNotificationsReachTheDialog) {
   standin::set_ui_language(0x041D);  // Swedish
   host.raise_language_changed();
   EXPECT_EQ(person.text(IDC_APPLY), "Verkst\xE4ll");
+  EXPECT_EQ(without_marker(person.text(IDC_CURRENT_PAGE)), "Nuvarande sida (3)");
   host.raise_activation(false);  // another program comes to the front
   host.raise_activation(true);
   FTX_RaiseNotification(99, 0, nullptr);  // an event the dialog does not know

@@ -88,14 +88,19 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
   if (w == nullptr) return FALSE;
   if (nCmdShow == SW_HIDE) return hide(hWnd);
   BOOL was_visible = (w->style & WS_VISIBLE) ? TRUE : FALSE;
+  const DWORD placement = w->style & (WS_MINIMIZE | WS_MAXIMIZE);
   if (!apply_placement(w, nCmdShow)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
+  // As in Windows, a command that finds the window shown and leaves its
+  // placement as it was does nothing more: SW_RESTORE on a visible window that
+  // is neither minimized nor maximized does not activate it.
+  const bool unchanged = was_visible && (w->style & (WS_MINIMIZE | WS_MAXIMIZE)) == placement;
   w->style |= WS_VISIBLE;
   bool top = w->parent == nullptr;
   if (!was_visible) SendMessageA(hWnd, WM_SHOWWINDOW, TRUE, 0);
-  if (find(hWnd) == nullptr || !top) return was_visible;
+  if (find(hWnd) == nullptr || !top || unchanged) return was_visible;
   if (activates(nCmdShow))
     standin::detail::activate(hWnd);
   else if (nCmdShow == SW_MINIMIZE && world().active == hWnd)
