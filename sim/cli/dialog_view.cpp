@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/output_files.h"
 #include "sim/cli/plugin_run.h"

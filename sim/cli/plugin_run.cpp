@@ -6,8 +6,8 @@
 
 #include "host/record_tags.h"
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
-#include "shell/user_prefs.h"
+#include "globals/toolkit_globals.h"
+#include "globals/user_prefs.h"
 #include "sim/cli/declared_faults.h"
 #include "sim/cli/dialog_entry.h"
 #include "sim/cli/dialog_svg.h"

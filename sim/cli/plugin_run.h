@@ -25,7 +25,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "sim/cli/cli_options.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"

@@ -4,7 +4,7 @@
 
 #include "engine/page_driver.h"
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "sim/host/exports.h"
 #include "sim/host/sim_host.h"
 #include "sim/score/demo_score.h"

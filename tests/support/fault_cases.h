@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "sim/host/host_faults.h"
 #include "sim/score/score_file.h"
 
