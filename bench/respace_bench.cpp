@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "engine/page_driver.h"
-#include "shell/toolkit_globals.h"
-#include "shell/user_prefs.h"
+#include "globals/toolkit_globals.h"
+#include "globals/user_prefs.h"
 #include "sim/host/exports.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"

@@ -40,6 +40,7 @@ kv_sources(KV_CLI_SOURCES sim/cli)
 if(KV_CLI_SOURCES)
   add_executable(dunvaro-sim ${KV_CLI_SOURCES})
   target_link_libraries(dunvaro-sim PRIVATE kv_plugin_module kv_plugin kv_sim CLI11::CLI11)
+  target_compile_definitions(dunvaro-sim PRIVATE KV_VERSION="${PROJECT_VERSION}")
 endif()
 
 # The unit suite: one executable for every test file except those that need a

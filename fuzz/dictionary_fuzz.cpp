@@ -16,7 +16,7 @@
 #include "l10n/translate_id.h"
 #include "l10n/translate_table.h"
 #include "l10n/word_forms.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_require.h"
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "sim/host/drawn_answers.h"
 #include "sim/host/sim_host.h"
 

@@ -17,7 +17,7 @@
 #include "host/pref_maps.h"
 #include "host/record_tags.h"
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "sim/host/sim_host.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "fuzz/fuzz_require.h"
 #include "platform/posix/testing.h"
 #include "settings/registry_settings.h"
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
 #include "sim/ui/person.h"

@@ -25,12 +25,22 @@ struct PageChoice {
   int last = 0;
 };
 
+// A margin as given: the words typed after the option ("1in", "2p1", "100"),
+// the length they mean in EVPU, which need not be whole (1cm is 113.39), and
+// whether they name their unit (then the dialog's field takes them as they
+// are; a bare number is typed in the score's unit instead).
+struct MarginChoice {
+  std::string text;
+  double evpu = 0;
+  bool has_unit = false;
+};
+
 // What the respacing dialog lets the user choose; a setting left empty was not
-// given on the command line. Margins are EVPU.
+// given on the command line.
 struct RespaceSettings {
   std::optional<PageChoice> pages;
-  std::optional<int> extra_top;
-  std::optional<int> extra_bottom;
+  std::optional<MarginChoice> extra_top;
+  std::optional<MarginChoice> extra_bottom;
   std::optional<bool> keep_topmost;
   std::optional<bool> include_gaps;
   std::optional<bool> compact;
@@ -41,7 +51,7 @@ struct RespaceSettings {
 // between runs. An empty path keeps them in memory only.
 struct RegistryChoice {
   std::string path;
-  bool fresh = false;  // start from no stored settings
+  bool fresh = false;  // start from the defaults, as if nothing had been stored
 };
 
 struct RespaceCommand {
@@ -67,7 +77,7 @@ struct DialogCommand {
 
 struct CommandLine {
   enum Kind { HELP, RESPACE, DEMO, DIALOG } kind = HELP;
-  std::string help;  // HELP: the text asked for
+  std::string help;  // HELP: the text asked for (or the versions, for --version)
   RespaceCommand respace;
   DemoCommand demo;
   DialogCommand dialog;
@@ -75,6 +85,11 @@ struct CommandLine {
 
 // `words` are the program's arguments after its name. Throws UsageError.
 CommandLine parse_command_line(const std::vector<std::string>& words);
+
+// A margin option's words as a length: a number with an optional unit, "e" or
+// "evpu", "in", "cm", "mm", "pt", "pc" or "p" (picas, "2p1" is 2 picas 1
+// point), "sp"; a bare number is EVPU. Throws UsageError naming `option`.
+MarginChoice margin_choice(const std::string& option, const std::string& text);
 
 // The registry file used when --registry is not given: dunvaro-sim/registry.txt
 // in $XDG_CONFIG_HOME, else in ~/.config; empty when neither is set.

@@ -6,6 +6,7 @@
 #include "sim/cli/plugin_run.h"
 #include "sim/cli/registry_file.h"
 #include "sim/cli/run_report.h"
+#include "sim/cli/settings_block.h"
 #include "sim/render/svg_pages.h"
 #include "sim/score/demo_score.h"
 
@@ -43,8 +44,13 @@ int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const O
     out << "Message box " << box_quote(box) << "\n";
   };
   watcher.on_note = [&out](const std::string& note) { out << note << "\n"; };
+  watcher.on_settings = [&out](const std::string& block) { out << block; };
   load_registry_file(outputs.registry);
-  const RunOutcome outcome = run_plugin(file, settings, watcher);
+  SettingsContext context;
+  context.given = settings;
+  context.stored = settings_stored();
+  context.registry = outputs.registry.path;
+  const RunOutcome outcome = run_plugin(file, context, watcher);
   if (!outputs.dialog_svg_path.empty()) out << "The dialog as Apply was pressed:\n" << outcome.dialog_text;
   out << page_report(outcome);
   out << failed_calls_report(file.host_faults, outcome.failed_calls);

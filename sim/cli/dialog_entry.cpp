@@ -1,6 +1,7 @@
 #include "sim/cli/dialog_entry.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "sim/score/score_options.h"
@@ -9,10 +10,6 @@
 
 namespace cli {
 namespace {
-
-const char* const kUnitNames[] = {"EVPU", "inches", "centimetres", "points", "picas", "spaces", "millimetres"};
-
-std::string unit_name(int16_t unit) { return unit >= 0 && unit <= 6 ? kUnitNames[unit] : kUnitNames[0]; }
 
 // Types a page number; the field takes digits only, so a number it would
 // change (a minus sign) is refused rather than entered as another page.
@@ -35,27 +32,22 @@ void enter_pages(sim::Person& person, const PageChoice& pages) {
   }
 }
 
-// The dialog keeps a margin as the whole EVPU below what it reads (toward
-// zero), so a length shown rounded in a coarser unit can come back one EVPU
-// short (60 EVPU shows as 0.208 inches, read back as 59.9). An engraver who
-// wants the exact value then types it in EVPU with the unit's letter ("60e"),
-// which the field accepts and which fits its seven characters.
-void enter_margin(sim::Person& person, int id, int evpu, int16_t unit, const char* what,
-                  const std::function<void(const std::string&)>& note) {
-  const std::string shown = sim::format_length(evpu, unit);
-  const std::optional<double> read = sim::parse_length(shown, unit);
-  const bool exact = read && std::trunc(*read) == evpu;
+// Types the margin as an engraver types it: a length that names its unit as
+// given (the field reads "100e", "1in", "2p1"), a bare number of EVPU as the
+// length in the score's unit, rounded as the field shows that unit; a text
+// longer than the field's seven characters also goes in the score's unit.
+// The dialog then keeps the whole EVPU it reads back (toward zero), which the
+// settings block reports.
+void enter_margin(sim::Person& person, int id, const MarginChoice& margin, int16_t unit, const char* option) {
+  if (margin.has_unit) {
+    person.type(id, margin.text);
+    if (person.text(id) == margin.text) return;
+  }
+  const std::string shown = sim::format_length(margin.evpu, unit);
   person.type(id, shown);
-  if (exact && person.text(id) == shown) return;
-  const std::string in_evpu = std::to_string(evpu) + "e";
-  person.type(id, in_evpu);
-  if (person.text(id) != in_evpu)
-    throw UsageError(std::string(what) + ": " + std::to_string(evpu) + " EVPU does not fit the dialog's field");
-  if (note)
-    note("Typed the " + std::string(what) + " as \"" + in_evpu + "\": " + std::to_string(evpu) + " EVPU shows as " +
-         shown + " in " + unit_name(unit) + (exact ? ", which the field cannot hold"
-                                                   : ", which the dialog would keep as " +
-                                                         std::to_string(read ? long(std::trunc(*read)) : 0L) + " EVPU"));
+  if (person.text(id) != shown)
+    throw UsageError(std::string(option) + ": " + margin_text(margin) + " does not fit the dialog's field in " +
+                     unit_name(unit) + " (\"" + shown + "\")");
 }
 
 void set_check(sim::Person& person, int id, const std::optional<bool>& wanted) {
@@ -65,7 +57,8 @@ void set_check(sim::Person& person, int id, const std::optional<bool>& wanted) {
 std::string range_text(long lowest, long highest) { return std::to_string(lowest) + ".." + std::to_string(highest); }
 
 std::string page_rejection(const sim::Person& person, const RespaceSettings& settings, int pages, bool from_field) {
-  const std::string option = !settings.pages ? std::string("the stored page range")
+  const std::string option = !settings.pages ? std::string(person.checked(IDC_CURRENT_PAGE) ? "the page range"
+                                                                                         : "the stored page range")
                              : settings.pages->kind == PageChoice::CURRENT ? std::string("--pages current")
                                                                             : std::string("--pages");
   const std::string from = person.text(IDC_FROM_PAGE);
@@ -83,21 +76,32 @@ std::string page_rejection(const sim::Person& person, const RespaceSettings& set
          std::to_string(pages) + " (the dialog rejected the last page)";
 }
 
-std::string margin_rejection(const std::optional<int>& given, const sim::Person& person, int id, const char* option,
-                             const char* stored, long lowest, long highest, const char* what, const char* why) {
-  const std::string value = given ? std::to_string(*given) + " EVPU" : "\"" + person.text(id) + "\"";
+std::string margin_rejection(const std::optional<MarginChoice>& given, const sim::Person& person, int id,
+                             const char* option, const char* stored, long lowest, long highest, const char* what,
+                             const char* why) {
+  const std::string value = given ? margin_text(*given) : "\"" + person.text(id) + "\"";
   return std::string(given ? option : stored) + ": " + value + " is outside " + range_text(lowest, highest) +
          why + " (the dialog rejected the " + what + ")";
 }
 
 }  // namespace
 
-void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_t unit,
-                    const std::function<void(const std::string&)>& note) {
+std::string unit_name(int16_t unit) {
+  static const char* const kNames[] = {"EVPU", "inches", "centimetres", "points", "picas", "spaces", "millimetres"};
+  return unit >= 0 && unit <= 6 ? kNames[unit] : kNames[0];
+}
+
+std::string margin_text(const MarginChoice& margin) {
+  char* end = nullptr;
+  const long value = std::strtol(margin.text.c_str(), &end, 10);
+  if (!margin.text.empty() && *end == '\0' && double(value) == margin.evpu) return margin.text + " EVPU";
+  return margin.text + " (" + sim::format_length(margin.evpu, sim::kUnitEvpu) + " EVPU)";
+}
+
+void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_t unit) {
   if (settings.pages) enter_pages(person, *settings.pages);
-  if (settings.extra_top) enter_margin(person, IDC_TOP_MARGIN, *settings.extra_top, unit, "extra top margin", note);
-  if (settings.extra_bottom)
-    enter_margin(person, IDC_BOTTOM_MARGIN, *settings.extra_bottom, unit, "extra bottom margin", note);
+  if (settings.extra_top) enter_margin(person, IDC_TOP_MARGIN, *settings.extra_top, unit, "--extra-top");
+  if (settings.extra_bottom) enter_margin(person, IDC_BOTTOM_MARGIN, *settings.extra_bottom, unit, "--extra-bottom");
   set_check(person, IDC_KEEP_TOPMOST, settings.keep_topmost);
   set_check(person, IDC_INCLUDE_GAPS, settings.include_gaps);
   set_check(person, IDC_COMPACT, settings.compact);

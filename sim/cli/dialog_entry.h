@@ -7,7 +7,6 @@
 #define SIM_CLI_DIALOG_ENTRY_H
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "sim/cli/cli_options.h"
@@ -16,9 +15,14 @@
 
 namespace cli {
 
-// `note` hears about a margin typed in EVPU (see dialog_entry.cpp).
-void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_t unit,
-                    const std::function<void(const std::string&)>& note);
+// Throws UsageError for a setting that cannot be typed into its field.
+void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_t unit);
+
+// "inches" for the unit code 1 (sim/ui/units.h); an unknown code is EVPU.
+std::string unit_name(int16_t unit);
+
+// A margin as the user gave it: "100 EVPU", or "1in (288 EVPU)".
+std::string margin_text(const MarginChoice& margin);
 
 // After the dialog refused Apply (it beeped and put the focus on a field):
 // which setting it was, its value and the range the dialog accepts, e.g.

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/output_files.h"
 #include "sim/cli/plugin_run.h"
 #include "sim/cli/registry_file.h"
+#include "sim/cli/settings_block.h"
+#include "globals/user_prefs.h"
 #include "sim/host/exports.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
@@ -79,9 +81,14 @@ int run_dialog(const DialogCommand& command, std::ostream& out) {
   RunWatcher watcher;
   watcher.on_note = [&out](const std::string& note) { out << note << "\n"; };
   watcher.on_alert = [&out](const std::string& alert) { out << "Host alert: " << alert << "\n"; };
+  SettingsContext context;
+  context.stored = settings_stored();
+  context.registry = command.registry.path;
   PluginAtHost run(file, watcher);
   const HWND dialog = run.open_dialog();
-  out << dialog_text(dialog);
+  describe_score(file, run.host(), &context);
+  out << dialog_text(dialog) << "\n"
+      << settings_block(sim::Person(dialog), context, UserPrefs.extraTopMargin, UserPrefs.extraBottomMargin);
   const std::string svg = command.svg_path.empty() ? "" : dialog_svg(dialog);
   run.close_and_terminate();  // the dialog only looked at: the stored settings stay as they were
   if (!command.svg_path.empty()) {

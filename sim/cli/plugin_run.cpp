@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
-#include "shell/user_prefs.h"
+#include "globals/toolkit_globals.h"
+#include "globals/user_prefs.h"
 #include "sim/cli/declared_faults.h"
 #include "sim/cli/dialog_entry.h"
 #include "sim/cli/dialog_svg.h"
@@ -128,7 +128,14 @@ void PluginAtHost::close_and_terminate() {
   terminated_ = true;
 }
 
-RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& settings, const RunWatcher& watcher) {
+void describe_score(const sim::ScoreFile& file, sim::Host& host, SettingsContext* context) {
+  context->unit = sim::unit(file.score).value_or(sim::kUnitInches);
+  context->current_page = host.view().current_page;
+  context->page_count = int(file.score.pages.size());
+}
+
+RunOutcome run_plugin(const sim::ScoreFile& file, SettingsContext context, const RunWatcher& watcher) {
+  const RespaceSettings& settings = context.given;
   RunOutcome outcome;
   PluginAtHost run(file, watcher);
   sim::Host& host = run.host();
@@ -141,12 +148,15 @@ RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& setting
     if (watcher.on_box) watcher.on_box(outcome.boxes.back());
   });
   sim::Person person(run.open_dialog());
-  const int16_t unit = sim::unit(file.score).value_or(sim::kUnitInches);
-  run.step("The settings entered", false, [&] { enter_settings(person, settings, unit, watcher.on_note); });
+  describe_score(file, host, &context);
+  const int16_t kept_top = UserPrefs.extraTopMargin;
+  const int16_t kept_bottom = UserPrefs.extraBottomMargin;
+  run.step("The settings entered", false, [&] { enter_settings(person, settings, context.unit); });
   if (!person.enabled(IDC_APPLY)) {
     run.close_and_terminate();
     throw std::runtime_error("the dialog's Apply button is disabled (the host shows no page)");
   }
+  if (watcher.on_settings) watcher.on_settings(settings_block(person, context, kept_top, kept_bottom));
   outcome.dialog_text = dialog_text(person.dialog());
   outcome.dialog_svg = dialog_svg(person.dialog());
   const size_t beeps = standin::beeps().size();

@@ -25,8 +25,9 @@
 #include <utility>
 #include <vector>
 
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "sim/cli/cli_options.h"
+#include "sim/cli/settings_block.h"
 #include "sim/host/page_follower.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
@@ -64,6 +65,7 @@ struct RunWatcher {
   std::function<void(const std::string& alert)> on_alert;
   std::function<void(const ShownBox& box)> on_box;  // the box is answered with OK
   std::function<void(const std::string& note)> on_note;  // what the engraver did beside the settings
+  std::function<void(const std::string& block)> on_settings;  // settings_block.h, just before Apply
 };
 
 // The host holding a score, with the plug-in loaded into it. The view is put
@@ -120,11 +122,15 @@ struct RunOutcome {
 };
 
 // Runs the plug-in on the score with the stand-in's registry as it is (the
-// caller loads it before and saves it after). Throws UsageError naming the
+// caller loads it before and saves it after), entering `context.given`; the
+// rest of `context` is filled in from the score. Throws UsageError naming the
 // option and its accepted range when the dialog rejects a setting; the
 // dialog is closed and the plug-in terminated first. The process's plug-in
 // state is shared: one run at a time.
-RunOutcome run_plugin(const sim::ScoreFile& file, const RespaceSettings& settings, const RunWatcher& watcher);
+RunOutcome run_plugin(const sim::ScoreFile& file, SettingsContext context, const RunWatcher& watcher);
+
+// The context's unit, current page and page count, from the host holding the score.
+void describe_score(const sim::ScoreFile& file, sim::Host& host, SettingsContext* context);
 
 }  // namespace cli
 

@@ -204,8 +204,45 @@ void read_options(Score& score, const JsonPlace& options) {
 
 }  // namespace
 
+// A score file says what it is before anything else is checked, so that JSON
+// of another kind is named as such instead of by its first unknown field.
+void expect_score_format(const JsonPlace& root) {
+  const Json& value = root.value();
+  const auto format = value.is_object() ? value.find("format") : value.end();
+  if (!value.is_object() || format == value.end() || !format->is_string() || *format != kScoreFormatName)
+    root.fail(std::string("not a score file: it has no \"format\": \"") + kScoreFormatName + "\"");
+}
+
+// The page the document window shows is one of the score's pages (a score
+// without pages has none to show, and keeps what it says).
+void check_current_page(const JsonPlace& root, const ScoreFile& result) {
+  const int64_t pages = int64_t(result.score.pages.size());
+  const int16_t page = result.view.current_page;
+  if (pages == 0 || (page >= 1 && page <= pages)) return;
+  const JsonPlace view = root.member("view");
+  (view.has("current_page") ? view.member("current_page") : view)
+      .fail(std::to_string(page) + " is not a page of the score, which has " + std::to_string(pages) +
+            (pages == 1 ? " page" : " pages"));
+}
+
+// A score that gives no staff lists at all gets list 0, the score's list that
+// every system without a list of its own uses: its staves one below the other,
+// 288 EVPU apart, in the order of their numbers, or staff 1 alone when it
+// declares no staves.
+void default_score_list(Score& score) {
+  std::vector<InstrumentListEntry> list;
+  int32_t position = 0;
+  for (const auto& staff : score.staves) {
+    list.push_back(InstrumentListEntry{staff.first, 0, position});
+    position -= 288;
+  }
+  if (list.empty()) list.push_back(InstrumentListEntry{1, 0, 0});
+  score.instrument_lists[0] = std::move(list);
+}
+
 ScoreFile read_score_json(const Json& document, const std::string& file) {
   const JsonPlace root(document, "", file);
+  expect_score_format(root);
   root.expect_object({"format", "version", "host", "view", "options", "pages", "instrument_lists", "staves",
                       "measures", "definitions", "records", "host_faults"});
   const JsonPlace format = root.required("format");
@@ -225,13 +262,15 @@ ScoreFile read_score_json(const Json& document, const std::string& file) {
   for (size_t i = 0; i < pages.size(); ++i) read_page(reading, pages.element(i));
   if (root.has("instrument_lists")) read_instrument_lists(reading, root.member("instrument_lists"));
   if (root.has("staves")) read_staves(score, root.member("staves"));
-  else derive_staves(score);
+  if (!root.has("instrument_lists")) default_score_list(score);
+  if (!root.has("staves")) derive_staves(score);
   if (root.has("measures")) read_measures(score, root.member("measures"));
   else derive_measures(score);
   if (root.has("definitions")) read_definitions(score, root.member("definitions"));
   if (root.has("records")) read_records(score, root.member("records"));
   if (root.has("options")) read_options(score, root.member("options"));
   if (root.has("host_faults")) reading.result.host_faults = read_host_faults(root.member("host_faults"));
+  if (root.has("view")) check_current_page(root, reading.result);
   return reading.result;
 }
 

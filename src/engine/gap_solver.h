@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "engine/page_systems.h"
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "toolkit/page_layout.h"
 
 // first..last: the run (first <= last). trialGap: the gap tried between

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "platform/win32.h"
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 
 // Called once per page of the range, in page order, with the owner window
 // given to KVTR_StartProcess, the page number and its result code.

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "toolkit/layout_run.h"
 #include "toolkit/page_layout.h"
 

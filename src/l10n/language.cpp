@@ -1,6 +1,6 @@
 #include "l10n/language.h"
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 FTX_LANGUAGE FTX_UserLanguage() {
   FTX_PDKTOOLSGLOBALS globals{};

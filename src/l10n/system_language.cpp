@@ -1,6 +1,6 @@
 #include "l10n/system_language.h"
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 namespace {
 

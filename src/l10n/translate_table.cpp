@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 namespace {
 

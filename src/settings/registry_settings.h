@@ -10,7 +10,7 @@
 #define KV_SETTINGS_REGISTRY_SETTINGS_H
 
 #include "platform/win32.h"
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 
 extern const char szRegistryKey[];    // "Software\KVPlugins\KVDunvaro104"
 extern const char szUserDialogReg[];  // "UserDialog"

@@ -7,8 +7,8 @@
 #include "l10n/system_language.h"
 #include "settings/registry_settings.h"
 #include "shell/menu_item.h"
-#include "shell/toolkit_globals.h"
-#include "shell/user_prefs.h"
+#include "globals/toolkit_globals.h"
+#include "globals/user_prefs.h"
 #include "ui/respacing_dialog.h"
 
 static_assert(kPluginInterfaceVersion == kFxInterfaceVersion);

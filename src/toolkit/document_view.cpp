@@ -1,7 +1,7 @@
 #include "toolkit/document_view.h"
 
 #include "host/fx_entries.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "toolkit/window_info.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "toolkit/focus.h"
 
 #include "platform/win32.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 int16_t FTX_ReturnFocusToFinale() {
   FTX_PDKTOOLSGLOBALS globals = {};

@@ -1,7 +1,7 @@
 #include "toolkit/host_notifications.h"
 
 #include "platform/win32.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "toolkit/notify_hooks.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "toolkit/host_version.h"
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 namespace {
 

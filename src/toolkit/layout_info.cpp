@@ -5,7 +5,7 @@
 
 #include "host/fx_entries.h"
 #include "host/record_tags.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "toolkit/host_version.h"
 #include "toolkit/instrument_lists.h"
 #include "toolkit/item_counting.h"

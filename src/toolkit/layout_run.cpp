@@ -7,7 +7,7 @@
 
 #include "host/fx_entries.h"
 #include "host/record_tags.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "toolkit/instrument_lists.h"
 #include "toolkit/item_counting.h"
 #include "toolkit/keyed_records.h"

@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 constexpr int32_t kFtxPageSpecSize = 22;
 constexpr uint16_t kPageFlagScaled = 0x0002;

@@ -2,7 +2,7 @@
 // positive downward from the system's top.
 #include "host/fx_entries.h"
 #include "host/record_tags.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "toolkit/instrument_lists.h"
 #include "toolkit/keyed_records.h"
 #include "toolkit/staff_records.h"

@@ -4,7 +4,7 @@
 // read makes the range fail). Pages the host has not laid out yet (firstSystem 0)
 // are laid out on the way.
 #include "host/fx_entries.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "toolkit/item_counting.h"
 #include "toolkit/keyed_records.h"
 #include "toolkit/layout_run.h"

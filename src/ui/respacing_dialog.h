@@ -15,7 +15,7 @@
 #include <cstdint>
 
 #include "platform/win32.h"
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "ui/window_appearance.h"
 
 // Module state, one set for the one dialog.

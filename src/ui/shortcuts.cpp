@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "l10n/dictionary_lookup.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "ui/character_case.h"
 
 namespace {

@@ -149,7 +149,7 @@ TEST_F(DunvaroSim, TheCurrentPageIsThePageTheScoresViewShows) {
   const ProgramRun scroll_view = run("respace '" + example("host-2000.json") + "' --pages current");
   EXPECT_EQ(scroll_view.status, 0) << scroll_view.err;
   EXPECT_EQ(scroll_view.out.rfind("The score is shown in scroll view: switched the host to page view, page 1.\n"
-                                  "Page 1: ", 0), 0u)
+                                  "Settings (", 0), 0u)
       << scroll_view.out;
 }
 
@@ -170,7 +170,9 @@ TEST_F(DunvaroSim, WithoutACommandItPrintsTheUsageAndFails) {
   EXPECT_EQ(run("--help").status, 0);
   const ProgramRun help = run("respace --help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("--extra-bottom EVPU"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("--extra-bottom LENGTH"), std::string::npos) << help.out;
+  const ProgramRun version = run("--version");
+  EXPECT_EQ(version.out, "dunvaro-sim 1.20\nplug-in: KV Dunvaro [v 1.20]\n");
 }
 
 // A file's size and modification time: what an untouched file keeps.
@@ -314,9 +316,13 @@ TEST_F(DunvaroSim, TheDialogShowsItsControlsAsTheyOpenInTheChosenLanguage) {
   // The dialog's Windows-1252 texts reach the terminal as UTF-8 ("&Överst:").
   EXPECT_NE(run("dialog '" + example("piano.json") + "' --language 7").out.find("  &\xC3\x96verst:\n"),
             std::string::npos);
-  const ProgramRun refused = run("dialog '" + example("piano.json") + "' --language 13");
-  EXPECT_EQ(refused.status, 2);
-  EXPECT_NE(refused.err.find("--language: 13 is outside 0..12"), std::string::npos) << refused.err;
+  for (const auto& [language, message] : {std::pair<const char*, const char*>{"13", "--language: 13 is outside 0..12"},
+                                          {"-1", "--language: -1 is outside 0..12"},
+                                          {"sv", "--language: expected a language number 0..12, found \"sv\""}}) {
+    const ProgramRun refused = run("dialog '" + example("piano.json") + "' --language " + language);
+    EXPECT_EQ(refused.status, 2) << language;
+    EXPECT_NE(refused.err.find(message), std::string::npos) << refused.err;
+  }
 }
 
 // Settings that cannot be typed into the dialog, and settings the dialog
@@ -335,19 +341,24 @@ TEST_F(DunvaroSim, ASettingTheDialogRejectsIsNamedWithItsRangeAndNothingIsWritte
       {example("piano.json"), "--pages 3-2", "--pages: first page 3 is outside 1..2 (the dialog rejected the first page"},
       {example("piano.json"), "--pages 0", "--pages: page 0 is outside 1..3 (the dialog rejected the page)"},
       {example("piano.json"), "--pages -1", "--pages: -1 cannot be typed into the dialog's page field"},
-      {example("piano.json"), "--extra-top 40000", "--extra-top: 40000 is outside -32768..32767"},
+      {example("piano.json"), "--extra-top 40000", "--extra-top: 40000 is outside -32767..32767 EVPU"},
+      {example("piano.json"), "--extra-top 1furlong", "--extra-top: expected a length such as 100 (EVPU), 1in"},
       {example("piano.json"), "--pages 2-x", "--pages: expected all, current"},
       {example("piano.json"), "--single sideways", "--single: expected leave, top, center or bottom"},
       {example("piano.json"), "--compact=yes", "--compact takes no value"},
       {example("piano.json"), "--frobnicate", "unknown option --frobnicate"},
       {example("piano.json"), "--extra-top -150",
        "--extra-top: -150 EVPU is outside -100..700 (the dialog rejected the extra top margin)"},
-      {example("piano.json"), "--extra-top 701", "--extra-top: 701 EVPU is outside -100..700"},
-      {in_dir("avoiding.json"), "--extra-top -1",
-       "--extra-top: -1 EVPU is outside 0..700 (the score avoids collisions) (the dialog rejected the extra top margin)"},
-      {example("piano.json"), "--extra-bottom 301",
-       "--extra-bottom: 301 EVPU is outside 0..300 (the dialog rejected the extra bottom margin)"},
-      {example("piano.json"), "--extra-bottom -1", "--extra-bottom: -1 EVPU is outside 0..300"},
+      {example("piano.json"), "--extra-top 701e", "--extra-top: 701e (701 EVPU) is outside -100..700"},
+      {in_dir("avoiding.json"), "--extra-top -1e",
+       "--extra-top: -1e (-1 EVPU) is outside 0..700 (the score avoids collisions) (the dialog rejected the extra top "
+       "margin)"},
+      {example("piano.json"), "--extra-bottom 301e",
+       "--extra-bottom: 301e (301 EVPU) is outside 0..300 (the dialog rejected the extra bottom margin)"},
+      {example("piano.json"), "--extra-bottom -2", "--extra-bottom: -2 EVPU is outside 0..300"},
+      {example("piano.json"), "--page 2", "respace: unknown option --page (did you mean --pages?)"},
+      {example("piano.json"), "--pages 2 --pages 3", "respace: --pages is given more than once; give it once"},
+      {example("piano.json"), "other.json", "respace: unexpected argument other.json (respace takes one score file)"},
       {example("piano.json"), "--pages 2-9", "--pages: last page 9 is outside 2..3 (the dialog rejected the last page)"},
       {example("piano.json"), "--pages 7", "--pages: page 7 is outside 1..3 (the dialog rejected the page)"},
   };
@@ -363,8 +374,15 @@ TEST_F(DunvaroSim, ASettingTheDialogRejectsIsNamedWithItsRangeAndNothingIsWritte
   }
 }
 
+// The line of the settings block that starts with `label`, empty when none.
+std::string block_line(const std::string& out, const std::string& label) {
+  const size_t at = out.find("\n  " + label + " ");
+  return at == std::string::npos ? "" : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+}
+
 // What the dialog stored on one run is what it shows on the next: settings not
-// given keep the registry's values; --fresh starts from the defaults.
+// given keep the registry's values; --fresh starts from the defaults. The
+// settings block says where each setting came from.
 TEST_F(DunvaroSim, SettingsPersistIntoTheNextRunThroughTheRegistryFile) {
   const std::string registry = " --registry '" + in_dir("registry.txt") + "'";
   const std::string piano = "'" + example("piano.json") + "'";
@@ -379,9 +397,77 @@ TEST_F(DunvaroSim, SettingsPersistIntoTheNextRunThroughTheRegistryFile) {
   const std::vector<int> again_gaps = gaps_of(sim::load_score_file(in_dir("again.json")));
   EXPECT_EQ(again_gaps[1], 0) << "still compact";
   EXPECT_EQ(again_gaps[0], -72) << "the extra top margin kept (0.25 inches)";
+  const struct {
+    const ProgramRun& run;
+    const char* label;
+    const char* value;
+    const char* source;
+  } lines[] = {
+      {again, "pages", "single page 1", "stored (page numbers are not kept"},
+      {again, "compact", "yes", "stored"},
+      {again, "extra top margin", "72 EVPU (0.25 in)", "stored"},
+      {again, "include gaps", "no", "stored"},
+      {shown, "lone system", "to the top", "stored"},
+  };
+  for (const auto& l : lines) {
+    const std::string line = block_line(l.run.out, l.label);
+    EXPECT_NE(line.find(std::string(l.value) + " "), std::string::npos) << l.label << ": " << line;
+    EXPECT_NE(line.find(l.source), std::string::npos) << l.label << ": " << line;
+  }
   const ProgramRun fresh = run("dialog " + piano + registry + " --fresh");
   EXPECT_NE(fresh.out.find("  (o) &Current Page (2)\n"), std::string::npos) << fresh.out;
   EXPECT_NE(fresh.out.find("  [ ] C&ompact\n"), std::string::npos) << fresh.out;
+  EXPECT_NE(block_line(fresh.out, "pages").find("the current page (2)  "), std::string::npos) << fresh.out;
+  EXPECT_NE(block_line(fresh.out, "compact").find("default"), std::string::npos) << fresh.out;
+}
+
+// The smallest score the format describes, taken from docs/score-format.md as
+// it stands there, respaces without an alert or a message box: the reader
+// gives it the score's staff list.
+TEST_F(DunvaroSim, TheSmallestScoreOfTheFormatDescriptionRespaces) {
+  const std::string doc = read_file(examples_dir().parent_path() / "docs" / "score-format.md");
+  const size_t section = doc.find("## The smallest score");
+  ASSERT_NE(section, std::string::npos);
+  const size_t start = doc.find("```json\n", section) + 8;
+  const std::string score = doc.substr(start, doc.find("```", start) - start);
+  std::ofstream(in_dir("smallest.json")) << score;
+  const ProgramRun r = run("respace '" + in_dir("smallest.json") + "' --pages all --fresh");
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_EQ(r.out.find("Host alert"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("1 page, no message box"), std::string::npos) << r.out;
+}
+
+// A margin is typed into the dialog as an engraver types it: with its unit as
+// given, a bare number in the score's unit (here inches) rounded as the field
+// shows it. What the block reports is what the run used: the lone system,
+// placed at the top, moves down by exactly the EVPU the block names.
+TEST_F(DunvaroSim, AMarginIsTypedAsGivenOrInTheScoresUnitAndTheBlockSaysWhatWasKept) {
+  const struct {
+    const char* margin;
+    int kept;
+    const char* difference;  // the line about a margin kept as another EVPU; empty: none
+  } cases[] = {
+      {"100", 99, "--extra-top 100 EVPU: typed as \"0.347\" in inches, which the dialog keeps as 99 EVPU"},
+      {"100e", 100, ""},
+      {"1in", 288, ""},
+      {"2p1", 100, ""},
+      {"3pc", 144, ""},
+      {"12pt", 48, ""},
+      {"4sp", 96, ""},
+      {"1cm", 113, "--extra-top 1cm (113.39 EVPU): typed as \"1cm\", which the dialog keeps as 113 EVPU"},
+      {"5mm", 56, "which the dialog keeps as 56 EVPU"},
+      {"-0.25in", -72, ""},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun r = run("respace '" + example("lone-system.json") + "' --pages 1 --single top --fresh --extra-top " +
+                             c.margin + " -o '" + in_dir("out.json") + "'");
+    ASSERT_EQ(r.status, 0) << c.margin << "\n" << r.out << r.err;
+    const std::string line = block_line(r.out, "extra top margin");
+    EXPECT_EQ(line.find("extra top margin  " + std::to_string(c.kept) + " EVPU"), 2u) << c.margin << ": " << line;
+    EXPECT_EQ(r.out.find("--extra-top ") != std::string::npos, c.difference[0] != '\0') << c.margin << "\n" << r.out;
+    EXPECT_NE(r.out.find(c.difference), std::string::npos) << c.margin << "\n" << r.out;
+    EXPECT_EQ(gaps_of(sim::load_score_file(in_dir("out.json")))[0], -c.kept) << c.margin;
+  }
 }
 
 // --calls lists the host's conversation in its order: the entry points, the

@@ -16,7 +16,7 @@
 #include "engine/page_driver.h"
 #include "host/record_tags.h"
 #include "platform/posix/testing.h"
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "sim/host/exports.h"
 #include "support/sim_host_fixture.h"
 #include "ui/message_boxes.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 namespace {
 

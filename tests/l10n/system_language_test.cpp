@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 namespace {
 

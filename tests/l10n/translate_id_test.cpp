@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
-#include "shell/user_prefs.h"
+#include "globals/toolkit_globals.h"
+#include "globals/user_prefs.h"
 
 namespace {
 

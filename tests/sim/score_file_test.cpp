@@ -203,6 +203,32 @@ TEST(ScoreFile, MissingFieldsTakeTheFormatsDefaults) {
   EXPECT_FALSE(file.score.staves.at(2).hidden);
 }
 
+// Without instrument lists the score's list 0 holds its staves 288 EVPU apart
+// in the order of their numbers, or staff 1 alone; given lists stay as given.
+TEST(ScoreFile, AScoreWithoutInstrumentListsGetsListZeroOfItsStaves) {
+  const struct {
+    const char* extra;
+    std::vector<std::pair<int16_t, int32_t>> list0;  // staff, position
+  } cases[] = {
+      {"", {{1, 0}}},
+      {R"(, "staves": [{"staff": 5}, {"staff": 2, "hidden": true}])", {{2, 0}, {5, -288}}},
+      {R"(, "instrument_lists": [{"list": 0, "entries": [{"staff": 3, "position": -10}]}])", {{3, -10}}},
+      {R"(, "instrument_lists": [{"list": -8, "entries": []}])", {}},
+  };
+  for (const auto& c : cases) {
+    const sim::ScoreFile file = sim::parse_score_text(
+        R"({"format": "dunvaro-score", "version": 1, "pages": [{"width": 1, "height": 1, "systems": [{"gap": 0}]}])" +
+            std::string(c.extra) + "}",
+        "lists.json");
+    std::vector<std::pair<int16_t, int32_t>> list0;
+    if (file.score.instrument_lists.count(0) != 0)
+      for (const sim::InstrumentListEntry& entry : file.score.instrument_lists.at(0))
+        list0.emplace_back(entry.staff, entry.position);
+    EXPECT_EQ(list0, c.list0) << c.extra;
+    for (const auto& [staff, position] : list0) EXPECT_EQ(file.score.staves.count(staff), 1u) << c.extra;
+  }
+}
+
 TEST(ScoreFile, AStaffListInsideASystemIsTheSystemsOwnList) {
   const sim::ScoreFile file = sim::parse_score_text(
       score_with_system(R"({"gap": 0}, {"gap": -5, "flags": "0x0002", "staff_list": [{"staff": 3, "word2": 9}]})"),
@@ -268,8 +294,12 @@ TEST(ScoreFile, ABadFileIsRefusedWithItsNameThePlaceAndTheProblem) {
        R"(pages[0].systems[0].g\u0000ap: unknown field)"},
       {"field given twice", score_with_system(R"({"gap": 0, "gap": 1})"),
        "pages[0].systems[0].gap: field given twice"},
-      {"not a score file", R"({"format": "other", "version": 1, "pages": []})",
-       R"(bad.json: format: expected "dunvaro-score", found "other")"},
+      {"another format", R"({"format": "other", "version": 1, "pages": []})",
+       R"(bad.json: not a score file: it has no "format": "dunvaro-score")"},
+      {"JSON of another kind", R"({"version": 6, "cmakeMinimumRequired": {"major": 3}})",
+       R"(bad.json: not a score file: it has no "format": "dunvaro-score")"},
+      {"current page beyond the score", head + R"("view": {"current_page": 7}, "pages": [{"width": 1, "height": 1}]})",
+       "bad.json: view.current_page: 7 is not a page of the score, which has 1 page"},
       {"later version", R"({"format": "dunvaro-score", "version": 2, "pages": []})",
        "version: version 2 of the format is not known here"},
       {"list given twice",
@@ -290,7 +320,7 @@ TEST(ScoreFile, ABadFileIsRefusedWithItsNameThePlaceAndTheProblem) {
       {"record bytes not hex",
        head + R"("pages": [], "records": [{"tag": "pfzz", "key": [0, 0], "bytes": "0G"}]})",
        "records[0].bytes: 'G' is not a hexadecimal digit"},
-      {"top level not an object", "[1, 2]", "bad.json: expected an object, found an array"},
+      {"top level not an object", "[1, 2]", R"(bad.json: not a score file: it has no "format")"},
   };
   for (const BadFile& c : cases) {
     const std::string error = error_of(c.text);

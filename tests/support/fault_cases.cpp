@@ -6,7 +6,7 @@
 
 #include "engine/page_driver.h"
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "sim/host/exports.h"
 #include "sim/host/page_follower.h"
 #include "sim/host/sim_host.h"

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "sim/host/host_faults.h"
 #include "sim/score/score_file.h"
 

@@ -8,8 +8,8 @@
 #include "engine/page_driver.h"
 #include "host/record_tags.h"
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
-#include "shell/user_prefs.h"
+#include "globals/toolkit_globals.h"
+#include "globals/user_prefs.h"
 #include "sim/host/sim_host.h"
 #include "ui/message_boxes.h"
 

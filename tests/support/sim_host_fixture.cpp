@@ -1,7 +1,7 @@
 #include "support/sim_host_fixture.h"
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 void SimHostTest::SetUp() {
   standin::reset();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "support/sim_host_fixture.h"
 #include "toolkit_test_support.h"
 

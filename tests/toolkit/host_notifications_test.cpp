@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "toolkit/notify_hooks.h"
 
 namespace {

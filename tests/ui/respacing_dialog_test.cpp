@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/posix/testing.h"
-#include "shell/user_prefs.h"
+#include "globals/user_prefs.h"
 #include "sim/host/plugin_session.h"
 #include "sim/ui/person.h"
 #include "sim/ui/units.h"

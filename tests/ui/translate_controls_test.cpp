@@ -10,7 +10,7 @@
 
 #include "l10n/dialog_translations.h"
 #include "platform/posix/testing.h"
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "support/sim_host_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 #include "sim/host/exports.h"
 #include "support/host_call.h"
 #include "support/sim_host_fixture.h"

@@ -1,8 +1,8 @@
 // The toolkit's globals: what the host told the plug-in when it loaded it, and
 // the toolkit globals record that callers copy out with PDKTOOLS_GetGlobals.
 // Plain globals: everything runs on the host's user-interface thread.
-#ifndef KV_SHELL_TOOLKIT_GLOBALS_H
-#define KV_SHELL_TOOLKIT_GLOBALS_H
+#ifndef KV_GLOBALS_TOOLKIT_GLOBALS_H
+#define KV_GLOBALS_TOOLKIT_GLOBALS_H
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The plug-in's settings record. The dialog fills it, the engine reads it, the
 // registry code stores it: its 22 bytes, field by field, little-endian, are the
 // registry value's exact image, so the layout is fixed and checked below.
-#ifndef KV_SHELL_USER_PREFS_H
-#define KV_SHELL_USER_PREFS_H
+#ifndef KV_GLOBALS_USER_PREFS_H
+#define KV_GLOBALS_USER_PREFS_H
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "shell/toolkit_globals.h"
+#include "globals/toolkit_globals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,3 @@
+#include "globals/user_prefs.h"
+
+structUserPrefs UserPrefs;

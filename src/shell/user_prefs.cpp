@@ -1,3 +1,0 @@
-#include "shell/user_prefs.h"
-
-structUserPrefs UserPrefs;
