@@ -85,12 +85,8 @@ Var RemoveSettings
 !insertmacro MUI_LANGUAGE "NorwegianNynorsk"
 !include "setup_strings.nsh"  ; makensis works in the script's folder
 
-Section "$(Section32)" Sec32
-SectionEnd
-
-Section /o "$(Section64)" Sec64
-SectionEnd
-
+; The files every install has, then the plug-in the engraver chose, then the
+; uninstaller and its entry.
 Section "-files"
   Call DecideScope
   ${IfNot} ${FileExists} "$INSTDIR\*.*"
@@ -102,22 +98,34 @@ Section "-files"
   SetOutPath "$INSTDIR"
   SetOverwrite on
   ClearErrors
-  ${If} ${SectionIsSelected} ${Sec64}
-    File "/oname=kvdunvaro.dll" "${STAGE}\64-bit\kvdunvaro.dll"
-  ${Else}
-    File "/oname=kvdunvaro.dll" "${STAGE}\32-bit\kvdunvaro.dll"
-  ${EndIf}
   File "/oname=${GUIDE}" "${STAGE}\kvdunvaro-guide.html"
   File "/oname=${LICENCE}" "${STAGE}\LICENSE"
+  Call StopOnErrors
+SectionEnd
+
+Section "$(Section32)" Sec32
+  File "/oname=kvdunvaro.dll" "${STAGE}\32-bit\kvdunvaro.dll"
+  Call StopOnErrors
+SectionEnd
+
+Section /o "$(Section64)" Sec64
+  File "/oname=kvdunvaro.dll" "${STAGE}\64-bit\kvdunvaro.dll"
+  Call StopOnErrors
+SectionEnd
+
+Section "-register"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  WriteRegStr HKCU "${SETTINGS_KEY}" "${FOLDER_VALUE}" "$INSTDIR"
+  Call RegisterUninstaller
+SectionEnd
+
+Function StopOnErrors
   ${If} ${Errors}
     MessageBox MB_ICONSTOP|MB_OK "$(FolderNotWritable)" /SD IDOK
     SetErrorLevel 3
     Abort
   ${EndIf}
-  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
-  WriteRegStr HKCU "${SETTINGS_KEY}" "${FOLDER_VALUE}" "$INSTDIR"
-  Call RegisterUninstaller
-SectionEnd
+FunctionEnd
 
 Function .onInit
   StrCpy $Chosen ${Sec32}
