@@ -119,6 +119,11 @@ Section "-register"
   Call RegisterUninstaller
 SectionEnd
 
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${Sec32} "$(Description32)"
+  !insertmacro MUI_DESCRIPTION_TEXT ${Sec64} "$(Description64)"
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
 Function StopOnErrors
   ${If} ${Errors}
     MessageBox MB_ICONSTOP|MB_OK "$(FolderNotWritable)" /SD IDOK
