@@ -157,8 +157,14 @@ Function .onSelChange
   !insertmacro EndRadioButtons
 FunctionEnd
 
-; The folder must exist or be creatable, and be writable by this setup.
+; The folder must exist or be creatable, and be writable by this setup. A
+; folder made for the test goes again, so that the install still sees that it
+; made the folder (and the uninstaller may remove it).
 Function CheckFolder
+  StrCpy $1 0
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    StrCpy $1 1
+  ${EndIf}
   ClearErrors
   CreateDirectory "$INSTDIR"
   FileOpen $0 "$INSTDIR\kvdunvaro-setup.tmp" w
@@ -168,6 +174,9 @@ Function CheckFolder
   ${EndIf}
   FileClose $0
   Delete "$INSTDIR\kvdunvaro-setup.tmp"
+  ${If} $1 == 1
+    RMDir "$INSTDIR"
+  ${EndIf}
 FunctionEnd
 
 ; A folder that needs administrator rights (under Program Files or the
