@@ -3,7 +3,7 @@
 // executable under their host names (finale_exports.def), and shows the host's
 // windows: the frame with its "MDIClient" and the document window.
 //
-//   FINALE.EXE [--score FILE] [--write FILE] [--self-check]
+//   FINALE.EXE [--score FILE] [--write FILE] [--self-check [--plugin DLL]]
 //              [--show-dialog SECONDS [--plugin DLL]]
 //
 // --self-check looks at the program from the plug-in's side, the way the
@@ -11,7 +11,9 @@
 // each export found by name through GetModuleHandleA("FINALE.EXE") and
 // GetProcAddress, and the window tree (active MDI child, view bar 203, page
 // view marker 1016, page box 1005) showing the score's view, and a message
-// box caught, read and dismissed by the CBT hook.
+// box caught, read and dismissed by the CBT hook. With --plugin it also loads
+// that DLL as the host loads a plug-in and prints where it came from, its
+// version and its menu item (an installed plug-in checked in its folder).
 // --write writes the host's score back to a score file.
 // --show-dialog loads the plug-in (kvdunvaro.dll, or the DLL named by
 // --plugin), picks its menu item and leaves its dialog open for SECONDS,
@@ -21,10 +23,12 @@
 #include <cstring>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "sim/finale/message_box_catcher.h"
 #include "sim/finale/show_dialog.h"
 #include "sim/host/exports.h"
+#include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
 #include "sim/score/demo_score.h"
 #include "sim/score/score_file.h"
@@ -35,6 +39,7 @@ struct Options {
   std::string score_path;
   std::string write_path;
   std::string plugin = "kvdunvaro.dll";
+  bool plugin_given = false;
   int show_seconds = 0;
   bool self_check = false;
 };
@@ -47,6 +52,7 @@ bool parse(int argc, char** argv, Options* options) {
     } else if ((arg == "--score" || arg == "--write") && i + 1 < argc) {
       (arg == "--score" ? options->score_path : options->write_path) = argv[++i];
     } else if (arg == "--plugin" && i + 1 < argc) {
+      options->plugin_given = true;
       options->plugin = argv[++i];
     } else if (arg == "--show-dialog" && i + 1 < argc) {
       options->show_seconds = std::atoi(argv[++i]);
@@ -126,6 +132,26 @@ int check_message_boxes(HWND owner) {
   return 0;
 }
 
+// The plug-in's entry points answer as the host's menu needs them to.
+int check_plugin(sim::Host& host, const char* library) {
+  try {
+    sim::PluginSession session(host, library);
+    const uint32_t version = session.version();
+    session.init();
+    const std::vector<sim::MenuItem> items = session.enumerate();
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(session.module(), path, sizeof path);
+    std::printf("plug-in %s: version word 0x%lx, %zu menu item%s%s%s\n", path,
+                static_cast<unsigned long>(version), items.size(), items.size() == 1 ? "" : "s",
+                items.empty() ? "" : ": ", items.empty() ? "" : items[0].text.c_str());
+    session.terminate();
+    return items.empty() ? 1 : 0;
+  } catch (const std::exception& e) {
+    std::printf("plug-in: %s\n", e.what());
+    return 1;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,6 +170,7 @@ int main(int argc, char** argv) {
     int problems = 0;
     if (options.self_check) {
       problems = check_exports() + check_windows(host) + check_message_boxes(host.main_window());
+      if (options.plugin_given) problems += check_plugin(host, options.plugin.c_str());
       std::printf("FINALE.EXE: %zu exports, window tree: %s\n", sim::export_count(),
                   problems == 0 ? "as the plug-in expects" : "problems above");
     }

@@ -31,8 +31,21 @@ FTX_LANGUAGE KVTR_LanguageFromLangId(LANGID language) {
   return kLanguageEnglishAmerican;
 }
 
+LANGID KVTR_UserInterfaceLangId() {
+  // GetUserDefaultUILanguage came with Windows 2000 and Me: importing it would
+  // keep the DLL from loading on Windows 95, 98 and NT 4, so it is looked up.
+  // Through void(*)(), the one function type that converts to and from any
+  // other without a cast-function-type warning.
+  typedef LANGID(WINAPI * UiLanguageProc)(void);
+  typedef void (*AnyProc)();
+  HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
+  AnyProc found = kernel ? reinterpret_cast<AnyProc>(GetProcAddress(kernel, "GetUserDefaultUILanguage")) : nullptr;
+  if (found == nullptr) return GetUserDefaultLangID();
+  return reinterpret_cast<UiLanguageProc>(found)();
+}
+
 FTX_LANGUAGE KVTR_TakeUserLanguageFromSystem() {
-  const FTX_LANGUAGE language = KVTR_LanguageFromLangId(GetUserDefaultUILanguage());
+  const FTX_LANGUAGE language = KVTR_LanguageFromLangId(KVTR_UserInterfaceLangId());
   PDKToolsGlobals.userLanguage = language;
   return language;
 }

@@ -13,7 +13,12 @@
 // language English (United States).
 FTX_LANGUAGE KVTR_LanguageFromLangId(LANGID language);
 
-// Stores the language of the user's Windows interface (GetUserDefaultUILanguage)
+// The language of the user's Windows interface: GetUserDefaultUILanguage where
+// Windows has it (2000, Me and later), else the user's default language
+// (GetUserDefaultLangID), all that Windows 95, 98 and NT 4 know.
+LANGID KVTR_UserInterfaceLangId();
+
+// Stores the language of the user's Windows interface (KVTR_UserInterfaceLangId)
 // in the user-language word of PDKToolsGlobals and returns it. Called when the
 // host initialises the plug-in and when Windows reports changed settings.
 FTX_LANGUAGE KVTR_TakeUserLanguageFromSystem();

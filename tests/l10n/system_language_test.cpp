@@ -51,4 +51,33 @@ TEST(SystemLanguage, TheUsersLanguageReachesTheToolkitGlobals) {
   PDKToolsGlobals = saved;
 }
 
+// Windows 95, 98 and NT 4 lack GetUserDefaultUILanguage: the plug-in then takes
+// the user's default language; from 2000 and Me on, the interface's language.
+TEST(SystemLanguage, WindowsWithoutTheInterfaceLanguageGiveTheUsersDefaultLanguage) {
+  struct VersionCase {
+    const char* name;
+    DWORD platform, major, minor;
+    FTX_LANGUAGE expected;  // interface Swedish, default language German
+  };
+  const VersionCase cases[] = {
+      {"Windows 95", VER_PLATFORM_WIN32_WINDOWS, 4, 0, kLanguageDeutsch},
+      {"Windows 98", VER_PLATFORM_WIN32_WINDOWS, 4, 10, kLanguageDeutsch},
+      {"Windows Me", VER_PLATFORM_WIN32_WINDOWS, 4, 90, kLanguageSvenska},
+      {"Windows NT 4", VER_PLATFORM_WIN32_NT, 4, 0, kLanguageDeutsch},
+      {"Windows 2000", VER_PLATFORM_WIN32_NT, 5, 0, kLanguageSvenska},
+      {"Windows XP", VER_PLATFORM_WIN32_NT, 5, 1, kLanguageSvenska},
+      {"Windows 8", VER_PLATFORM_WIN32_NT, 6, 2, kLanguageSvenska},
+  };
+  const FTX_PDKTOOLSGLOBALS saved = PDKToolsGlobals;
+  for (const VersionCase& c : cases) {
+    standin::reset();
+    standin::set_os_version(c.platform, c.major, c.minor);
+    standin::set_ui_language(0x041D);
+    standin::set_default_language(0x0407);
+    EXPECT_EQ(KVTR_TakeUserLanguageFromSystem(), c.expected) << c.name;
+  }
+  standin::reset();
+  PDKToolsGlobals = saved;
+}
+
 }  // namespace

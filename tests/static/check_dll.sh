@@ -3,11 +3,14 @@
 #   - it exports exactly the names of src/shell/exports.def, under their plain
 #     names, and nothing else;
 #   - it holds the dialog template, resource 20128 of type RT_DIALOG (5);
-#   - it imports only from Windows system DLLs.
-# Usage: check_dll.sh <dll> <objdump of the DLL's target>
+#   - it imports only from Windows system DLLs;
+#   - given an allowlist (tests/static/dll_imports.txt for the 32-bit DLL), it
+#     imports no function beyond it.
+# Usage: check_dll.sh <dll> <objdump of the DLL's target> [allowlist]
 set -euo pipefail
 dll=$1
 objdump=$2
+allowlist=${3:-}
 def=$(dirname "$0")/../../src/shell/exports.def
 
 [ -f "$dll" ] || { echo "no such DLL: $dll"; exit 1; }
@@ -45,6 +48,18 @@ while read -r imported; do
     echo "unexpected import: $imported"; failed=1
   fi
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$dump")
+
+# Each import as "DLL function": the rows under "DLL Name:" up to a blank line.
+if [ -n "$allowlist" ]; then
+  [ -f "$allowlist" ] || { echo "missing allowlist: $allowlist"; exit 1; }
+  unlisted=$(comm -23 \
+    <(awk '/^\tDLL Name: / {dll = toupper($3); next} /^$/ {dll = ""}
+           dll && /^\t[0-9a-f]+\t +[0-9]+ +[^ ]/ {print dll, $3}' <<<"$dump" | sort -u) \
+    <(sed 's/#.*//' "$allowlist" | awk 'NF == 2 {print toupper($1), $2}' | sort -u))
+  if [ -n "$unlisted" ]; then
+    echo "imports not on $allowlist:"; sed 's/^/  /' <<<"$unlisted"; failed=1
+  fi
+fi
 
 [ $failed -eq 0 ] && echo "$dll: exports, resources and imports as expected"
 exit $failed

@@ -19,10 +19,23 @@ done
   { echo "dialog_screenshots: build the mingw-x86_64 preset first" >&2; exit 1; }
 
 # A prefix of its own: the window frame is drawn by Wine (Decorated=N), as
-# there is no window manager on the virtual display to draw it.
+# there is no window manager on the virtual display to draw it; the display
+# at 192 dots per inch (Wine's DPI setting), twice the usual 96, so that the
+# dialog is drawn at twice its size with fonts to match.
+# Wine here does not load the fonts of its own data folder (Debian's
+# fonts-wine, /usr/share/wine/fonts): without Marlett, whose letters "0", "1"
+# and "r" are the glyphs of the caption's buttons, the title bar showed those
+# letters; without Tahoma the dialog's text fell back to another face. Copied
+# into the prefix's Fonts folder, Wine finds them.
 prefix=$build/wine/screenshots-prefix
 "$here/wine_run.sh" "$prefix" --create
+for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
+  [ -f "/usr/share/wine/fonts/$font" ] ||
+    { echo "dialog_screenshots: /usr/share/wine/fonts/$font missing (install fonts-wine)" >&2; exit 1; }
+  cp "/usr/share/wine/fonts/$font" "$prefix/drive_c/windows/Fonts/"
+done
 "$here/wine_run.sh" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
+"$here/wine_run.sh" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

@@ -10,6 +10,11 @@
 # user's (and user-interface) language from it. The locale is compiled with
 # localedef next to the prefix on first use, so the machine needs only the
 # locale sources of Debian's "locales" package, not a generated system locale.
+# KV_WINE_VERSION=win98 (or winxp, ...) sets the Windows version the prefix
+# reports before the program runs.
+# KV_WINE_WAIT=1 also waits until every program the run started has ended and
+# the prefix's registry is written out (an uninstaller goes on in a copy of
+# itself after the program started has returned).
 # KV_WINE_USE_DISPLAY=1 runs the program on the X display in DISPLAY instead of
 # a fresh virtual one (to capture what it shows).
 set -euo pipefail
@@ -67,9 +72,17 @@ if [ "$1" = --create ]; then
 fi
 create_prefix
 [ -z "${KV_WINE_LOCALE:-}" ] || use_locale "$KV_WINE_LOCALE"
+if [ -n "${KV_WINE_VERSION:-}" ]; then
+  bounded 60 "setting the Windows version" xvfb-run -a "$wine" reg add 'HKCU\Software\Wine' /v Version \
+    /d "$KV_WINE_VERSION" /f >/dev/null
+fi
 program=$1; shift
 if [ "${KV_WINE_USE_DISPLAY:-}" = 1 ]; then
   bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" "$wine" "$program" "$@"
+elif [ "${KV_WINE_WAIT:-}" = 1 ]; then
+  export KV_WINESERVER=$server
+  bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" \
+    xvfb-run -a sh -c '"$0" "$@"; status=$?; "$KV_WINESERVER" -w; exit $status' "$wine" "$program" "$@"
 else
   bounded "${KV_WINE_TIMEOUT:-300}" "$(basename "$program")" xvfb-run -a "$wine" "$program" "$@"
 fi

@@ -31,8 +31,20 @@ std::string upper(const char* text) {
   return s;
 }
 
+// The system's own module, there from the start with the functions the
+// plug-in looks up at run time instead of importing them.
+std::map<std::string, Module> system_modules() {
+  std::map<std::string, Module> table;
+  Module& kernel = table["KERNEL32.DLL"];
+  kernel.loaded = true;
+  typedef void (*AnyProc)();  // converts to and from any function type without a warning
+  kernel.exports["GetUserDefaultUILanguage"] =
+      reinterpret_cast<FARPROC>(reinterpret_cast<AnyProc>(&GetUserDefaultUILanguage));
+  return table;
+}
+
 std::map<std::string, Module>& modules() {
-  static std::map<std::string, Module> table;
+  static std::map<std::string, Module> table = system_modules();
   return table;
 }
 
@@ -52,7 +64,9 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR name) {
   for (const auto& entry : modules()) {
     if (reinterpret_cast<HMODULE>(const_cast<Module*>(&entry.second)) != module) continue;
     auto found = entry.second.exports.find(name);
-    return found == entry.second.exports.end() ? nullptr : found->second;
+    if (found == entry.second.exports.end()) return nullptr;
+    if (entry.first == "KERNEL32.DLL" && !standin::system_has_function(name)) return nullptr;
+    return found->second;
   }
   return nullptr;
 }

@@ -12,6 +12,7 @@ void reset() {
   set_os_version(VER_PLATFORM_WIN32_NT, 6, 2, 9200);
   set_screen_size(1024, 768);
   set_ui_language(0x0409);
+  set_default_language(0x0409);
   SetLastError(0);
 }
 

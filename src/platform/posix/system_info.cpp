@@ -20,6 +20,7 @@ struct SystemInfo {
   int width = 1024;
   int height = 768;
   LANGID ui_language = 0x0409;  // English, United States
+  LANGID default_language = 0x0409;
 };
 
 SystemInfo& info() {
@@ -90,10 +91,20 @@ int GetSystemMetrics(int nIndex) {
 }
 
 LANGID GetUserDefaultUILanguage(void) { return info().ui_language; }
+LANGID GetUserDefaultLangID(void) { return info().default_language; }
 
 namespace standin {
 
 void set_ui_language(LANGID language) { info().ui_language = language; }
+void set_default_language(LANGID language) { info().default_language = language; }
+
+bool system_has_function(const char* name) {
+  // GetUserDefaultUILanguage: Windows 2000 (NT 5.0) and Windows Me (4.90).
+  if (std::strcmp(name, "GetUserDefaultUILanguage") != 0) return true;
+  const SystemInfo& s = info();
+  if (s.platform == VER_PLATFORM_WIN32_WINDOWS) return s.major > 4 || (s.major == 4 && s.minor >= 90);
+  return s.major >= 5;
+}
 
 void set_os_version(DWORD platform, DWORD major, DWORD minor, DWORD build) {
   info().platform = platform;

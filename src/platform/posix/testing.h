@@ -157,6 +157,12 @@ void set_os_version(DWORD platform, DWORD major, DWORD minor, DWORD build = 0);
 void set_screen_size(int width, int height);
 // The language GetUserDefaultUILanguage answers (0x0409 after reset()).
 void set_ui_language(LANGID language);
+// The language GetUserDefaultLangID answers (0x0409 after reset()).
+void set_default_language(LANGID language);
+// Whether the reported Windows version has the system function `name`, for
+// those of the stand-in's "KERNEL32.DLL" module that arrived after Windows 95
+// and NT 4.
+bool system_has_function(const char* name);
 
 }  // namespace standin
 

@@ -146,7 +146,11 @@ DWORD GetTickCount(void);
 int MulDiv(int nNumber, int nNumerator, int nDenominator);
 // Languages: a LANGID holds the primary language in its low 10 bits and the
 // sublanguage above them. GetUserDefaultUILanguage answers the language of the
-// user's Windows interface (English, United States, 0x0409, unless set).
+// user's Windows interface (English, United States, 0x0409, unless set);
+// GetUserDefaultLangID the user's default language (for formats and sorting,
+// also 0x0409 unless set). Like Windows, the stand-in's "KERNEL32.DLL" module
+// exports GetUserDefaultUILanguage only when the version it reports is
+// Windows 2000, Me or later.
 typedef WORD LANGID;
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
 #define PRIMARYLANGID(lgid) ((WORD)(lgid) & 0x3ff)
@@ -173,6 +177,7 @@ typedef WORD LANGID;
 #define SUBLANG_NORWEGIAN_NYNORSK 0x02
 
 LANGID GetUserDefaultUILanguage(void);
+LANGID GetUserDefaultLangID(void);
 
 // Windows-1252 character classes and case mapping (the user's code page in
 // the stand-in). CharUpperA and CharLowerA convert a string in place and
