@@ -14,6 +14,9 @@ namespace cli {
 
 int run_respace(const RespaceCommand& command, std::ostream& out);
 int run_demo(const DemoCommand& command, std::ostream& out);
+// Prints the transcript; 1 when an expect line did not hold (said on `err`
+// too). A script at fault throws ScriptError before anything is written.
+int run_session(const SessionCommand& command, std::ostream& out, std::ostream& err);
 
 }  // namespace cli
 
