@@ -33,7 +33,7 @@ class Player {
     const size_t boxes = run_.boxes().size();
     const size_t beeps = standin::beeps().size();
     run_.plugin().step(title, false, action);
-    report(steps, boxes, beeps, title);
+    report(steps, boxes, beeps, title, title.find(": expect ") == std::string::npos);
   }
 
   void play(const std::vector<ScriptLine>& lines, SessionOutcome* outcome) {
@@ -66,7 +66,8 @@ class Player {
     return watcher_;
   }
 
-  void report(size_t steps, size_t boxes, size_t beeps, const std::string& title) {
+  // An expect line that holds changes nothing and makes no call: only its line shows.
+  void report(size_t steps, size_t boxes, size_t beeps, const std::string& title, bool count_calls) {
     const DialogState now = dialog_state(run_.dialog());
     const bool opened = shown_.shown == DialogState::CLOSED && now.shown == DialogState::OPEN;
     const std::vector<std::string> changes = state_changes(shown_, now);
@@ -77,7 +78,7 @@ class Player {
     const size_t new_beeps = standin::beeps().size() - beeps;
     if (new_beeps > 0)
       out_ << "  " << plural(new_beeps, "beep", "beeps") << " (the host shows " << view_text(run_.host()) << ")\n";
-    report_calls(steps);
+    if (count_calls) report_calls(steps);
     if (options_.draw && !changes.empty() && now.shown == DialogState::OPEN)
       frames_.push_back(DialogFrame{title, dialog_svg(run_.dialog())});
     shown_ = now;

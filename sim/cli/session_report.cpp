@@ -91,7 +91,8 @@ std::string field_name(int id) {
 
 std::string control_name(const ControlState& control) {
   std::string name = field_name(control.id);
-  if (name.empty()) {
+  if (!name.empty()) name += " field";
+  else {
     for (char c : control.text)
       if (c != '&') name += c;
     name = sim::utf8_from_windows_1252(name);
