@@ -160,7 +160,9 @@ void add_dialog(CLI::App& app, DialogCommand& command, std::string& language, CL
 CLI::Option* add_session(CLI::App& app, SessionCommand& command) {
   CLI::App* sub = app.add_subcommand(
       "session", "play a session at the dialog, step by step, from a script; print what each step changed");
-  sub->footer("The script holds one step a line (\"#\" starts a comment; quote words with spaces):\n\n" +
+  sub->footer("The session starts with a pick of the plug-in's menu item (the dialog opens) and ends with\n"
+              "Close and the plug-in's Terminate. The script holds one step a line (\"#\" starts a comment;\n"
+              "quote words with spaces; a FILE is found from the script's folder):\n\n" +
               step_syntax() +
               "\nCONTROL and FIELD: a control's id, its label as shown (without the accelerator, a final \":\"\n"
               "or a page number in parentheses), or from, to, top, bottom for the edits.\n\n"
