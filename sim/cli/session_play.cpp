@@ -90,7 +90,10 @@ class Player {
     std::string listing;
     for (size_t i = from; i < steps.size(); ++i) {
       for (const auto& call : steps[i].calls) total += call.second;
-      if (!steps[i].calls.empty() && options_.show_calls) listing += call_step_lines(steps[i]);
+      if (steps[i].calls.empty() || !options_.show_calls) continue;
+      // The line's own entry needs no title again; those of the entry points it called do.
+      const std::string lines = call_step_lines(steps[i]);
+      listing += i == from ? lines.substr(lines.find('\n') + 1) : lines;
     }
     out_ << "  host calls: " << total << "\n";
     for (size_t at = 0, end; at < listing.size(); at = end + 1) {
