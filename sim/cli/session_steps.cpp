@@ -303,7 +303,7 @@ const std::vector<StepKind>& step_kinds() {
       {"click", "click CONTROL               click a button, check box or radio button", 1, kAny, no_check, click},
       {"ctrl-click", "ctrl-click CONTROL          click with Ctrl held", 1, kAny, no_check, ctrl_click},
       {"type", "type FIELD TEXT             select all of an edit and type TEXT", 2, kAny, no_check, type},
-      {"key", "key [Ctrl+][Shift+][Alt+]KEY press a key: Enter, Esc, Tab, Space, Up, Down, Left, Right, a letter",
+      {"key", "key [Ctrl+][Shift+][Alt+]KEY  press a key: Enter, Esc, Tab, Space, Up, Down, Left, Right, a letter",
        1, 1, [](const Words& w) { key_press(w[0]); }, press_key},
       {"arrow", "arrow FIELD up|down         click an up-down arrow beside an edit", 2, kAny,
        [](const Words& w) { one_of(w.back(), {"up", "down"}, "the arrow"); }, arrow},
@@ -321,6 +321,17 @@ const std::vector<StepKind>& step_kinds() {
        2, kAny, check_expect, expect},
   };
   return kSteps;
+}
+
+// The step's forms without their descriptions: "tick", or "expect ..." or "expect ...".
+std::string forms_of(const StepKind& kind) {
+  std::string forms;
+  std::istringstream lines(kind.syntax);
+  for (std::string line; std::getline(lines, line);) {
+    line = line.substr(0, line.find("  "));
+    forms += (forms.empty() ? "\"" : " or \"") + line + "\"";
+  }
+  return forms;
 }
 
 const StepKind& kind_of(const ScriptLine& line) {
@@ -346,9 +357,8 @@ void check_script(const std::vector<ScriptLine>& lines) {
       if (!fits) throw std::invalid_argument("");
       kind.check(words);
     } catch (const std::invalid_argument& e) {
-      const std::string syntax = std::string(kind.syntax).substr(0, std::string(kind.syntax).find("  "));
-      throw ScriptError(line.number, (*e.what() != '\0' ? std::string(e.what()) + "; " : "") + "the step is \"" +
-                                         (fits ? syntax : std::string(kind.syntax)) + "\"");
+      throw ScriptError(line.number, (*e.what() != '\0' ? std::string(e.what()) + "; " : "") + "the step is " +
+                                         forms_of(kind));
     }
   }
 }
@@ -392,7 +402,6 @@ int control_named(HWND dialog, const Words& words) {
 
 SessionRun::SessionRun(const sim::ScoreFile& file, const RunWatcher& watcher, bool keep_view)
     : file_(file), before_(file.score), plugin_(file, watcher, keep_view), watcher_(watcher) {
-  before_ = plugin_.host().score();
   standin::set_message_box_observer([this](const standin::MessageBoxRecord& box) {
     boxes_.push_back(SeenBox{ShownBox{box.caption, box.text}, page_named(box.text, plugin_.page_at())});
     if (watcher_.on_box) watcher_.on_box(boxes_.back().box);
