@@ -9,7 +9,7 @@
 #include "sim/cli/output_files.h"
 #include "sim/cli/plugin_run.h"
 #include "sim/cli/registry_file.h"
-#include "sim/cli/session_steps.h"
+#include "sim/cli/session_run.h"
 #include "sim/cli/settings_block.h"
 #include "globals/user_prefs.h"
 #include "sim/host/exports.h"

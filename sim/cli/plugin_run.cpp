@@ -11,6 +11,7 @@
 #include "sim/cli/dialog_entry.h"
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/dialog_view.h"
+#include "sim/cli/session_run.h"
 #include "sim/cli/session_steps.h"
 #include "sim/host/exports.h"
 #include "sim/host/page_follower.h"

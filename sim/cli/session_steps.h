@@ -5,9 +5,6 @@
 // through sim::Person (clicks, typing, keys, the up-down arrows, the
 // minimise box), the menu pick through the plug-in's entry points, the
 // language change through the host's notification.
-//
-// `respace` and `dialog` drive the plug-in with the same SessionRun, so the
-// three commands open, act on and close the dialog the same way.
 #ifndef SIM_CLI_SESSION_STEPS_H
 #define SIM_CLI_SESSION_STEPS_H
 
@@ -17,56 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "sim/cli/plugin_run.h"
+#include "sim/cli/session_run.h"
 #include "sim/cli/session_script.h"
-#include "sim/ui/person.h"
 
 namespace cli {
-
-// The plug-in in the simulated host, from the menu pick on. Message boxes
-// are answered with OK and kept with the page they belong to (the page their
-// text names, else the page the run was at).
-class SessionRun {
- public:
-  struct SeenBox {
-    ShownBox box;
-    int16_t page = 0;
-  };
-
-  // `keep_view`: the host shows the score as the file says, scroll view included.
-  SessionRun(const sim::ScoreFile& file, const RunWatcher& watcher, bool keep_view);
-  ~SessionRun();
-  SessionRun(const SessionRun&) = delete;
-  SessionRun& operator=(const SessionRun&) = delete;
-
-  PluginAtHost& plugin() { return plugin_; }
-  sim::Host& host() { return plugin_.host(); }
-  // The score file the host holds now, and its score as it was when the host took it.
-  const sim::ScoreFile& file() const { return file_; }
-  const sim::Score& before() const { return before_; }
-  // Another document becomes the host's active one.
-  void hold(const sim::ScoreFile& file);
-
-  // A pick of the plug-in's menu item: the first loads the plug-in (Version,
-  // Init, Enumerate) and invokes it; a later one invokes it again. Answers
-  // the open dialog, or null. Throws std::runtime_error when the first opened none.
-  HWND pick_menu();
-  HWND dialog() const { return plugin_.dialog(); }
-  // A person at the open dialog; throws std::invalid_argument when none is open.
-  sim::Person person() const;
-  // Presses Close when the dialog is open, then Terminate.
-  void finish() { plugin_.close_and_terminate(); }
-
-  const std::vector<SeenBox>& boxes() const { return boxes_; }
-
- private:
-  sim::ScoreFile file_;
-  sim::Score before_;
-  PluginAtHost plugin_;
-  const RunWatcher& watcher_;
-  bool loaded_ = false;
-  std::vector<SeenBox> boxes_;
-};
 
 // An `expect` line that does not hold: what() says what was expected and what was found.
 class ExpectationFailed : public std::runtime_error {
