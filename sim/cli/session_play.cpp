@@ -18,7 +18,9 @@ std::string view_text(const sim::Host& host) {
   return "page view, page " + std::to_string(view.current_page);
 }
 
-std::string plural(size_t n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+std::string plural(size_t n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
 
 // Plays the steps one by one, printing after each what it changed.
 class Player {

@@ -72,7 +72,8 @@ DialogState dialog_state(HWND dialog) {
   for (HWND item = GetWindow(dialog, GW_CHILD); item != nullptr; item = GetWindow(item, GW_HWNDNEXT)) {
     if (class_of(item) == "msctls_updown32") continue;
     const bool checked = SendMessageA(item, BM_GETCHECK, 0, 0) == BST_CHECKED && class_of(item) == "button";
-    state.controls.push_back(ControlState{GetDlgCtrlID(item), window_text(item), checked, IsWindowEnabled(item) != FALSE});
+    const bool enabled = IsWindowEnabled(item) != FALSE;
+    state.controls.push_back(ControlState{GetDlgCtrlID(item), window_text(item), checked, enabled});
   }
   const HWND focus = GetFocus();
   state.focus = focus != nullptr && GetParent(focus) == dialog ? GetDlgCtrlID(focus) : 0;
@@ -125,7 +126,8 @@ std::string stacked_svg(const std::vector<DialogFrame>& frames) {
     const int w = attribute(frame.svg, "width");
     const int h = attribute(frame.svg, "height");
     body << "<text x='8' y='" << height + 16 << "' fill='#000'>";
-    for (char c : frame.title) body << (c == '<' ? std::string("&lt;") : c == '&' ? std::string("&amp;") : std::string(1, c));
+    for (char c : frame.title)
+      body << (c == '<' ? std::string("&lt;") : c == '&' ? std::string("&amp;") : std::string(1, c));
     body << "</text>\n";
     // The frame's own document, nested: an <svg> inside an <svg> keeps its size.
     std::string inner = frame.svg;

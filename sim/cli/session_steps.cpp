@@ -69,7 +69,8 @@ KeyPress key_press(const std::string& spec) {
       {"space", VK_SPACE},  {"up", VK_UP},         {"down", VK_DOWN},  {"left", VK_LEFT},     {"right", VK_RIGHT}};
   KeyPress press;
   std::string rest = spec;
-  for (size_t plus; (plus = rest.find('+')) != std::string::npos && plus + 1 < rest.size(); rest = rest.substr(plus + 1)) {
+  for (size_t plus; (plus = rest.find('+')) != std::string::npos && plus + 1 < rest.size();
+       rest = rest.substr(plus + 1)) {
     const std::string modifier = lower(rest.substr(0, plus));
     if (modifier == "ctrl") press.modifiers |= sim::Person::kCtrl;
     else if (modifier == "shift") press.modifiers |= sim::Person::kShift;
@@ -81,7 +82,8 @@ KeyPress key_press(const std::string& spec) {
   if (press.key == 0 && rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0])))
     press.key = std::toupper(static_cast<unsigned char>(rest[0]));
   if (press.key == 0)
-    throw std::invalid_argument("the key \"" + rest + "\" is none of Enter, Esc, Tab, Space, Up, Down, Left, Right, a letter or a digit");
+    throw std::invalid_argument("the key \"" + rest +
+                                "\" is none of Enter, Esc, Tab, Space, Up, Down, Left, Right, a letter or a digit");
   return press;
 }
 
@@ -129,7 +131,8 @@ int control_or_its_edit(HWND control) {
 
 std::string known_labels(HWND dialog) {
   std::string list;
-  for (const ControlState& control : dialog_state(dialog).controls) list += (list.empty() ? "" : ", ") + control_name(control);
+  for (const ControlState& control : dialog_state(dialog).controls)
+    list += (list.empty() ? "" : ", ") + control_name(control);
   return list;
 }
 
@@ -264,7 +267,8 @@ void expect(StepContext& c, const Words& w) {
 }
 
 void check_expect(const Words& w) {
-  if (lower(w[0]) == "dialog" && w.size() == 2) return one_of(w[1], {"open", "closed", "minimised"}, "the dialog state");
+  if (lower(w[0]) == "dialog" && w.size() == 2)
+    return one_of(w[1], {"open", "closed", "minimised"}, "the dialog state");
   if (lower(w[0]) == "page" && w.size() >= 3 && lower(w[2]) == "gaps") {
     for (size_t i = 3; i < w.size(); ++i) number(w[i], "the gap");
     return (void)number(w[1], "the page");

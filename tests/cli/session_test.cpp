@@ -85,7 +85,8 @@ TEST_F(Session, EveryExampleHoldsItsExpectationsAndDrawsEachChange) {
     // Every expect line was reached and checked.
     size_t expects = 0, reached = 0;
     for (size_t p = script.find("\nexpect "); p != std::string::npos; p = script.find("\nexpect ", p + 1)) ++expects;
-    for (size_t p = played.out.find(": expect "); p != std::string::npos; p = played.out.find(": expect ", p + 1)) ++reached;
+    for (size_t p = played.out.find(": expect "); p != std::string::npos; p = played.out.find(": expect ", p + 1))
+      ++reached;
     EXPECT_GE(expects, 3u) << name;
     EXPECT_EQ(reached, expects) << name;
     // One drawing when the dialog opened and one for each step that changed it.

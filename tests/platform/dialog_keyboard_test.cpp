@@ -69,7 +69,8 @@ TEST_F(DialogKeyboard, EachKeyActsAsTheDialogManagerDoes) {
       {"a letter alone outside an edit is an accelerator", kFirstRadio, 'K', false, false, false, {kCheck}, kCheck, 0},
       {"a letter alone in an edit is typed", kEdit, 'K', false, false, false, {}, kEdit, 0},
       {"Ctrl and a letter is no accelerator", kFirstRadio, 'K', false, true, false, {}, kFirstRadio, 0},
-      {"Down on a radio button checks the next", kFirstRadio, VK_DOWN, false, false, false, {kSecondRadio}, kSecondRadio, 0},
+      {"Down on a radio button checks the next", kFirstRadio, VK_DOWN, false, false, false, {kSecondRadio},
+       kSecondRadio, 0},
   };
   for (const Case& c : cases) {
     SetUp();
