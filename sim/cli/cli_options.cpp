@@ -164,8 +164,9 @@ CLI::Option* add_session(CLI::App& app, SessionCommand& command) {
               "Close and the plug-in's Terminate. The script holds one step a line (\"#\" starts a comment;\n"
               "quote words with spaces; a FILE is found from the script's folder):\n\n" +
               step_syntax() +
-              "\nCONTROL and FIELD: a control's id, its label as shown (without the accelerator, a final \":\"\n"
-              "or a page number in parentheses), or from, to, top, bottom for the edits.\n\n"
+              "\nCONTROL and FIELD: a control's id, its label as shown (without the accelerator or a page\n"
+              "number in parentheses; a label names the edit after it: Top:), or the edits' names from, to,\n"
+              "top margin, bottom margin.\n\n"
               "Exit status: 0 when every expect held, 1 when one did not (the session stops there), 2 when\n"
               "the command, the score, the script or an output file was at fault; then nothing is written.");
   sub->add_option("SCORE", command.score_path, "the score file")->required()->type_name("SCORE.json");

@@ -84,8 +84,8 @@ std::string field_name(int id) {
   switch (id) {
     case IDC_FROM_PAGE: return "from";
     case IDC_TO_PAGE: return "to";
-    case IDC_TOP_MARGIN: return "top";
-    case IDC_BOTTOM_MARGIN: return "bottom";
+    case IDC_TOP_MARGIN: return "top margin";
+    case IDC_BOTTOM_MARGIN: return "bottom margin";
     default: return "";
   }
 }

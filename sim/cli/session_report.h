@@ -31,7 +31,7 @@ struct DialogState {
 DialogState dialog_state(HWND dialog);
 
 // How a report names a control: its text without the accelerator marker (UTF-8),
-// the edits by the field they hold ("from field", "top field"), with the id
+// the edits by the field they hold ("from field", "top margin field"), with the id
 // in brackets: `All pages [103]`, `to field [109]`.
 std::string control_name(const ControlState& control);
 // The field name of an edit of the respacing dialog, "" for any other id.

@@ -100,8 +100,9 @@ int language_number(const std::string& word) {
 
 // --- Controls by their names ---------------------------------------------------
 
-// A label as a person reads it and names it: no accelerator marker, no final
-// ":" or page number in parentheses, in lower case.
+// A label as a person reads it and names it: no accelerator marker or page
+// number in parentheses, in lower case. A final ":" stays: "Top:" names the
+// top margin's field, "Top" the lone-system radio button.
 std::string label_key(const std::string& utf8) {
   std::string text;
   for (char c : utf8)
@@ -111,7 +112,7 @@ std::string label_key(const std::string& utf8) {
   if (open != std::string::npos && text.back() == ')' &&
       std::all_of(text.begin() + long(open) + 2, text.end() - 1, [](unsigned char c) { return std::isdigit(c); }))
     text.erase(open);
-  while (!text.empty() && (text.back() == ':' || text.back() == ' ')) text.pop_back();
+  while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
 }
 
