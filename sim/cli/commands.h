@@ -1,5 +1,6 @@
-// dunvaro-sim's two commands. Each prints its report to `out` and returns the
-// exit status: 0 when every page of the run was processed, 1 otherwise. Bad
+// dunvaro-sim's commands but `dialog`. Each prints its report to `out` and
+// returns the exit status: for respace and demo 0 when every page of the run
+// was processed, 1 otherwise. Bad
 // command lines, score files and outputs throw (UsageError, ScoreFileError,
 // std::runtime_error); the score is loaded and the settings checked before
 // anything runs, so nothing is written then.
