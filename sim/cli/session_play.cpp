@@ -7,6 +7,7 @@
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/run_report.h"
 #include "sim/cli/session_steps.h"
+#include "sim/render/page_geometry.h"
 
 namespace cli {
 namespace {
@@ -34,8 +35,9 @@ class Player {
     const size_t steps = run_.plugin().steps().size();
     const size_t boxes = run_.boxes().size();
     const size_t beeps = standin::beeps().size();
+    const std::vector<std::string> gaps = gaps_of_pages();
     run_.plugin().step(title, false, action);
-    report(steps, boxes, beeps, title, title.find(": expect ") == std::string::npos);
+    report(steps, boxes, beeps, gaps, title, title.find(": expect ") == std::string::npos);
   }
 
   void play(const std::vector<ScriptLine>& lines, SessionOutcome* outcome) {
@@ -69,7 +71,8 @@ class Player {
   }
 
   // An expect line that holds changes nothing and makes no call: only its line shows.
-  void report(size_t steps, size_t boxes, size_t beeps, const std::string& title, bool count_calls) {
+  void report(size_t steps, size_t boxes, size_t beeps, const std::vector<std::string>& gaps, const std::string& title,
+              bool count_calls) {
     const DialogState now = dialog_state(run_.dialog());
     const bool opened = shown_.shown == DialogState::CLOSED && now.shown == DialogState::OPEN;
     const std::vector<std::string> changes = state_changes(shown_, now);
@@ -80,10 +83,35 @@ class Player {
     const size_t new_beeps = standin::beeps().size() - beeps;
     if (new_beeps > 0)
       out_ << "  " << plural(new_beeps, "beep", "beeps") << " (the host shows " << view_text(run_.host()) << ")\n";
+    report_gaps(gaps);
     if (count_calls) report_calls(steps);
     if (options_.draw && !changes.empty() && now.shown == DialogState::OPEN)
       frames_.push_back(DialogFrame{title, dialog_svg(run_.dialog())});
     shown_ = now;
+  }
+
+  // Each page's gaps, as one text per page.
+  std::vector<std::string> gaps_of_pages() {
+    std::vector<std::string> pages;
+    const sim::Score& score = run_.host().score();
+    for (size_t page = 1; page <= score.pages.size(); ++page) {
+      std::string gaps;
+      for (const sim::SystemBox& box : sim::page_geometry(score, run_.file().host_version, int16_t(page)).systems)
+        gaps += std::to_string(box.gap) + " ";
+      pages.push_back(gaps);
+    }
+    return pages;
+  }
+
+  // The pages whose gaps the step changed (a step that brings another score changes none).
+  void report_gaps(const std::vector<std::string>& before) {
+    const std::vector<std::string> after = gaps_of_pages();
+    if (after.size() != before.size()) return;
+    std::string pages;
+    size_t count = 0;
+    for (size_t i = 0; i < after.size(); ++i)
+      if (after[i] != before[i]) pages += (count++ == 0 ? "" : ", ") + std::to_string(i + 1);
+    if (count > 0) out_ << "  gaps changed on " << (count == 1 ? "page " : "pages ") << pages << "\n";
   }
 
   void report_calls(size_t from) {

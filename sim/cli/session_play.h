@@ -1,7 +1,8 @@
 // `dunvaro-sim session`: plays a checked script on the plug-in in the
 // simulated host, from the menu pick on, and writes the transcript: each
 // step's line, then what changed in the dialog, the message boxes and beeps
-// it brought (with their page), the host alerts, and the host calls it made
+// it brought (with their page), the host alerts, the pages whose gaps it
+// changed, and the host calls it made
 // (counted, or listed with --calls); at the end the dialog is closed, the
 // plug-in terminated and the score's gaps before and after printed.
 #ifndef SIM_CLI_SESSION_PLAY_H
