@@ -10,6 +10,7 @@
 #include <map>
 
 #include "shell/menu_item.h"
+#include "sim/cli/session_steps.h"
 #include "sim/ui/units.h"
 
 namespace cli {
@@ -156,6 +157,30 @@ void add_dialog(CLI::App& app, DialogCommand& command, std::string& language, CL
   sub->footer("Under the dialog, the settings it shows, each marked stored or default.");
 }
 
+CLI::Option* add_session(CLI::App& app, SessionCommand& command) {
+  CLI::App* sub = app.add_subcommand(
+      "session", "play a session at the dialog, step by step, from a script; print what each step changed");
+  sub->footer("The session starts with a pick of the plug-in's menu item (the dialog opens) and ends with\n"
+              "Close and the plug-in's Terminate. The script holds one step a line (\"#\" starts a comment;\n"
+              "quote words with spaces; a FILE is found from the script's folder):\n\n" +
+              step_syntax() +
+              "\nCONTROL and FIELD: a control's id, its label as shown (without the accelerator or a page\n"
+              "number in parentheses; a label names the edit after it: Top:), or the edits' names from, to,\n"
+              "top margin, bottom margin.\n\n"
+              "Exit status: 0 when every expect held, 1 when one did not (the session stops there), 2 when\n"
+              "the command, the score, the script or an output file was at fault; then nothing is written.");
+  sub->add_option("SCORE", command.score_path, "the score file")->required()->type_name("SCORE.json");
+  sub->add_option("SCRIPT", command.script_path, "the session script, - for standard input")->required()->type_name("SCRIPT");
+  sub->add_option("-o,--output", command.output_path, "write the score as the session left it to FILE")->type_name("FILE");
+  sub->add_option("--svg", command.svg_path, "draw the dialog after each step that changed it into FILE")->type_name("FILE");
+  CLI::Option* registry = sub->add_option("--registry", command.registry.path,
+                                          "the registry file with the plug-in's stored settings (default as for respace)")
+                              ->type_name("FILE");
+  sub->add_flag("--fresh", command.registry.fresh, "start from the plug-in's defaults instead of the stored settings");
+  sub->add_flag("--calls", command.show_calls, "list each step's host calls instead of counting them");
+  return registry;
+}
+
 RespaceSettings respace_settings(const RespaceWords& w) {
   RespaceSettings s;
   if (w.pages_option->count() > 0) s.pages = page_choice(w.pages);
@@ -176,7 +201,8 @@ std::string usage_problem(const CLI::ParseError& e) {
   const std::string name = what.substr(0, what.find_first_of(": "));
   const std::string option = name.rfind("-", 0) == 0 ? name : "--" + name;
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) {
-    if (what.find("subcommand") != std::string::npos) return "a command is needed: respace, dialog or demo";
+    if (what.find("subcommand") != std::string::npos) return "a command is needed: respace, dialog, session or demo";
+    if (what.find("SCRIPT") != std::string::npos) return "needs a script (a file, or - for standard input)";
     return "needs a score file";
   }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
@@ -210,6 +236,7 @@ std::string unexpected_words(const CLI::App& app, const CLI::App* command) {
     return "unknown option " + word + (command != nullptr ? option_near(*command, word) : "");
   if (command == nullptr) return "unknown command " + word;
   if (command->get_name() == "demo") return "unexpected argument " + word + " (demo takes no score file)";
+  if (command->get_name() == "session") return "unexpected argument " + word + " (session takes a score file and a script)";
   return "unexpected argument " + word + " (" + command->get_name() + " takes one score file)";
 }
 
@@ -255,10 +282,12 @@ CommandLine parse_command_line(const std::vector<std::string>& words) {
   CLI::Option* dialog_registry = nullptr;
   std::string language;
   add_dialog(app, line.dialog, language, dialog_registry);
+  CLI::Option* session_registry = add_session(app, line.session);
   app.set_version_flag("--version", versions(), "print the program's and the plug-in's versions");
   app.allow_extras();
   for (CLI::App* sub : app.get_subcommands({})) sub->allow_extras();
-  if (!words.empty() && words[0] != "respace" && words[0] != "demo" && words[0] != "dialog" && words[0].rfind("-", 0) != 0)
+  if (!words.empty() && words[0] != "respace" && words[0] != "demo" && words[0] != "dialog" && words[0] != "session" &&
+      words[0].rfind("-", 0) != 0)
     throw UsageError("unknown command " + words[0] + "\n(dunvaro-sim --help lists the commands)");
   std::vector<std::string> reversed(words.rbegin(), words.rend());  // CLI11 takes the words last first
   try {
@@ -282,6 +311,12 @@ CommandLine parse_command_line(const std::vector<std::string>& words) {
     if (selected->count("--language") > 0) line.dialog.language = language_choice(language);
     if (dialog_registry->count() == 0) line.dialog.registry.path = default_registry_path();
     else if (line.dialog.registry.path.empty()) throw UsageError("dialog: --registry needs a file name");
+    return line;
+  }
+  if (command == "session") {
+    line.kind = CommandLine::SESSION;
+    if (session_registry->count() == 0) line.session.registry.path = default_registry_path();
+    else if (line.session.registry.path.empty()) throw UsageError("session: --registry needs a file name");
     return line;
   }
   if (command == "demo") {

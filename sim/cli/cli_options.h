@@ -75,12 +75,22 @@ struct DialogCommand {
   RegistryChoice registry;
 };
 
+struct SessionCommand {
+  std::string score_path;
+  std::string script_path;  // "-": standard input
+  std::string output_path;  // empty: the score is not written
+  std::string svg_path;     // empty: no drawing
+  RegistryChoice registry;
+  bool show_calls = false;
+};
+
 struct CommandLine {
-  enum Kind { HELP, RESPACE, DEMO, DIALOG } kind = HELP;
+  enum Kind { HELP, RESPACE, DEMO, DIALOG, SESSION } kind = HELP;
   std::string help;  // HELP: the text asked for (or the versions, for --version)
   RespaceCommand respace;
   DemoCommand demo;
   DialogCommand dialog;
+  SessionCommand session;
 };
 
 // `words` are the program's arguments after its name. Throws UsageError.

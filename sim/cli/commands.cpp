@@ -6,6 +6,7 @@
 #include "sim/cli/plugin_run.h"
 #include "sim/cli/registry_file.h"
 #include "sim/cli/run_report.h"
+#include "sim/cli/session_play.h"
 #include "sim/cli/settings_block.h"
 #include "sim/render/svg_pages.h"
 #include "sim/score/demo_score.h"
@@ -85,6 +86,37 @@ int run_respace(const RespaceCommand& command, std::ostream& out) {
   const std::string name = std::filesystem::path(command.score_path).filename().string();
   return respace(file, command.settings, Outputs{command.output_path, command.svg_path, "", name + ", respaced", command.registry},
                  command.show_calls, out);
+}
+
+int run_session(const SessionCommand& command, std::ostream& out, std::ostream& err) {
+  const sim::ScoreFile file = sim::load_score_file(command.score_path);
+  const std::vector<ScriptLine> lines = split_script(read_script(command.script_path));
+  if (!command.output_path.empty()) check_output_path(command.output_path);
+  if (!command.svg_path.empty()) check_output_path(command.svg_path);
+  if (!command.output_path.empty() && command.output_path == command.svg_path)
+    throw UsageError(command.output_path + ": given both as the score's and as the drawing's file");
+  load_registry_file(command.registry);
+  SessionOptions options;
+  options.show_calls = command.show_calls;
+  options.draw = !command.svg_path.empty();
+  options.folder = command.script_path == "-" ? "" : std::filesystem::path(command.script_path).parent_path().string();
+  options.score_name = std::filesystem::path(command.score_path).filename().string();
+  const SessionOutcome outcome = play_session(file, lines, options);
+  out << outcome.transcript;
+  const std::string score_text = command.output_path.empty() ? "" : sim::score_file_text(outcome.after);
+  if (!command.output_path.empty()) {
+    write_file(command.output_path, score_text);
+    out << "Wrote " << command.output_path << "\n";
+  }
+  if (!command.svg_path.empty()) {
+    write_file(command.svg_path, stacked_svg(outcome.frames));
+    out << "Wrote " << command.svg_path << "\n";
+  }
+  save_registry_file(command.registry);
+  if (outcome.failure.empty()) return 0;
+  out.flush();
+  err << "dunvaro-sim: " << outcome.failure << "\n";
+  return 1;
 }
 
 int run_demo(const DemoCommand& command, std::ostream& out) {

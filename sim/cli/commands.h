@@ -1,5 +1,6 @@
-// dunvaro-sim's two commands. Each prints its report to `out` and returns the
-// exit status: 0 when every page of the run was processed, 1 otherwise. Bad
+// dunvaro-sim's commands but `dialog`. Each prints its report to `out` and
+// returns the exit status: for respace and demo 0 when every page of the run
+// was processed, 1 otherwise. Bad
 // command lines, score files and outputs throw (UsageError, ScoreFileError,
 // std::runtime_error); the score is loaded and the settings checked before
 // anything runs, so nothing is written then.
@@ -14,6 +15,9 @@ namespace cli {
 
 int run_respace(const RespaceCommand& command, std::ostream& out);
 int run_demo(const DemoCommand& command, std::ostream& out);
+// Prints the transcript; 1 when an expect line did not hold (said on `err`
+// too). A script at fault throws ScriptError before anything is written.
+int run_session(const SessionCommand& command, std::ostream& out, std::ostream& err);
 
 }  // namespace cli
 

@@ -9,6 +9,7 @@
 #include "sim/cli/output_files.h"
 #include "sim/cli/plugin_run.h"
 #include "sim/cli/registry_file.h"
+#include "sim/cli/session_run.h"
 #include "sim/cli/settings_block.h"
 #include "globals/user_prefs.h"
 #include "sim/host/exports.h"
@@ -84,13 +85,13 @@ int run_dialog(const DialogCommand& command, std::ostream& out) {
   SettingsContext context;
   context.stored = settings_stored();
   context.registry = command.registry.path;
-  PluginAtHost run(file, watcher);
-  const HWND dialog = run.open_dialog();
-  describe_score(file, run.host(), &context);
+  SessionRun session(file, watcher, false);  // a short session: the menu pick, a look, the end
+  const HWND dialog = session.pick_menu();
+  describe_score(file, session.host(), &context);
   out << dialog_text(dialog) << "\n"
       << settings_block(sim::Person(dialog), context, UserPrefs.extraTopMargin, UserPrefs.extraBottomMargin);
   const std::string svg = command.svg_path.empty() ? "" : dialog_svg(dialog);
-  run.close_and_terminate();  // the dialog only looked at: the stored settings stay as they were
+  session.finish();  // the dialog only looked at: the stored settings stay as they were
   if (!command.svg_path.empty()) {
     write_file(command.svg_path, svg);
     out << "Wrote " << command.svg_path << "\n";

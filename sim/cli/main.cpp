@@ -20,6 +20,7 @@ int run(const std::vector<std::string>& words) {
     case cli::CommandLine::RESPACE: return cli::run_respace(line.respace, std::cout);
     case cli::CommandLine::DEMO: return cli::run_demo(line.demo, std::cout);
     case cli::CommandLine::DIALOG: return cli::run_dialog(line.dialog, std::cout);
+    case cli::CommandLine::SESSION: return cli::run_session(line.session, std::cout, std::cerr);
   }
   return kFault;
 }

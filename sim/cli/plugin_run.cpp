@@ -11,6 +11,8 @@
 #include "sim/cli/dialog_entry.h"
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/dialog_view.h"
+#include "sim/cli/session_run.h"
+#include "sim/cli/session_steps.h"
 #include "sim/host/exports.h"
 #include "sim/host/page_follower.h"
 #include "sim/score/score_options.h"
@@ -21,7 +23,7 @@
 namespace cli {
 namespace {
 
-void set_up_host(sim::Host& host, const sim::ScoreFile& file, const RunWatcher& watcher) {
+void set_up_host(sim::Host& host, const sim::ScoreFile& file, const RunWatcher& watcher, bool keep_view) {
   host.score() = file.score;
   host.set_version_word(file.host_version);
   host.set_document_open(file.view.document_open);
@@ -29,7 +31,7 @@ void set_up_host(sim::Host& host, const sim::ScoreFile& file, const RunWatcher& 
   host.set_current_page(file.view.current_page);
   // The dialog follows the host's view and allows Apply only in page view, so
   // an engraver looking at the score in scroll view switches first.
-  if (file.view.document_open && !file.view.page_view) {
+  if (file.view.document_open && !file.view.page_view && !keep_view) {
     const int16_t page = file.view.current_page > 0 ? file.view.current_page : 1;
     host.set_page_view(true);
     host.set_current_page(page);
@@ -38,8 +40,8 @@ void set_up_host(sim::Host& host, const sim::ScoreFile& file, const RunWatcher& 
   }
 }
 
-// The page a box names ("Page 3 was not processed.", "while loading page
-// 2."), else `fallback`.
+}  // namespace
+
 int16_t page_named(const std::string& text, int16_t fallback) {
   size_t at = text.find("Page ");
   if (at == std::string::npos) at = text.find("page ");
@@ -48,12 +50,10 @@ int16_t page_named(const std::string& text, int16_t fallback) {
   return fallback;
 }
 
-}  // namespace
-
-PluginAtHost::PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher)
+PluginAtHost::PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher, bool keep_view)
     : watcher_(watcher), faults_(file.host_faults) {
   if (!faults_.empty() && watcher.on_note) watcher.on_note(declared_faults_note(faults_));
-  set_up_host(host_, file, watcher);
+  set_up_host(host_, file, watcher, keep_view);
   sim::install(host_, install_options(faults_));
   arm_records(faults_, host_.faults());
   host_.set_call_observer(
@@ -117,6 +117,11 @@ HWND PluginAtHost::open_dialog() {
   return dialog;
 }
 
+HWND PluginAtHost::pick_menu_again() {
+  step("Invoke", false, [this] { session_->invoke(); });
+  return session_->dialog();
+}
+
 void PluginAtHost::close_and_terminate() {
   if (terminated_) return;
   const HWND dialog = session_->dialog();
@@ -137,23 +142,18 @@ void describe_score(const sim::ScoreFile& file, sim::Host& host, SettingsContext
 RunOutcome run_plugin(const sim::ScoreFile& file, SettingsContext context, const RunWatcher& watcher) {
   const RespaceSettings& settings = context.given;
   RunOutcome outcome;
-  PluginAtHost run(file, watcher);
+  // A short session: the menu pick, the settings entered, Apply, the end.
+  SessionRun session(file, watcher, false);
+  PluginAtHost& run = session.plugin();
   sim::Host& host = run.host();
   outcome.before = host.score();
-  std::map<int16_t, ShownBox> box_of_page;
-  standin::set_message_box_observer([&](const standin::MessageBoxRecord& box) {
-    outcome.boxes.push_back(ShownBox{box.caption, box.text});
-    const int16_t page = page_named(box.text, run.page_at());
-    box_of_page.emplace(page, outcome.boxes.back());
-    if (watcher.on_box) watcher.on_box(outcome.boxes.back());
-  });
-  sim::Person person(run.open_dialog());
+  sim::Person person(session.pick_menu());
   describe_score(file, host, &context);
   const int16_t kept_top = UserPrefs.extraTopMargin;
   const int16_t kept_bottom = UserPrefs.extraBottomMargin;
   run.step("The settings entered", false, [&] { enter_settings(person, settings, context.unit); });
   if (!person.enabled(IDC_APPLY)) {
-    run.close_and_terminate();
+    session.finish();
     throw std::runtime_error("the dialog's Apply button is disabled (the host shows no page)");
   }
   if (watcher.on_settings) watcher.on_settings(settings_block(person, context, kept_top, kept_bottom));
@@ -161,21 +161,27 @@ RunOutcome run_plugin(const sim::ScoreFile& file, SettingsContext context, const
   outcome.dialog_svg = dialog_svg(person.dialog());
   const size_t beeps = standin::beeps().size();
   run.arm_call_faults();
-  run.step("Apply (the respacing run; host calls counted)", true, [&] { person.click(IDC_APPLY); });
+  run.step("Apply (the respacing run; host calls counted)", true,
+           [&] { act(session, {"click", std::to_string(IDC_APPLY)}); });
   if (standin::beeps().size() > beeps) {
     // A declared fault can make the dialog refuse what it would take otherwise.
     const std::string message = rejection_message(person, settings, file) +
                                 (file.host_faults.empty() ? "" : " (the score declares host faults)");
-    run.close_and_terminate();
+    session.finish();
     throw UsageError(message);
   }
   outcome.applied = UserPrefs;
+  std::map<int16_t, ShownBox> box_of_page;
+  for (const SessionRun::SeenBox& seen : session.boxes()) {
+    outcome.boxes.push_back(seen.box);
+    box_of_page.emplace(seen.page, seen.box);
+  }
   for (int page = outcome.applied.firstPage; page <= outcome.applied.lastPage; ++page) {
     const auto box = box_of_page.find(int16_t(page));
     outcome.pages.push_back(PageOutcome{int16_t(page), box == box_of_page.end() ? std::nullopt
                                                                                  : std::optional<ShownBox>(box->second)});
   }
-  run.close_and_terminate();
+  session.finish();
   outcome.steps = run.steps();
   outcome.alerts = host.alerts();
   outcome.failed_calls = run.failed_calls();

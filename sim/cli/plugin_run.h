@@ -69,10 +69,11 @@ struct RunWatcher {
 };
 
 // The host holding a score, with the plug-in loaded into it. The view is put
-// in page view (the dialog's Apply needs it) with a note to the watcher.
+// in page view (the dialog's Apply needs it) with a note to the watcher,
+// unless `keep_view` (a session changes the view by its own steps).
 class PluginAtHost {
  public:
-  PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher);
+  PluginAtHost(const sim::ScoreFile& file, const RunWatcher& watcher, bool keep_view = false);
   ~PluginAtHost();
   PluginAtHost(const PluginAtHost&) = delete;
   PluginAtHost& operator=(const PluginAtHost&) = delete;
@@ -81,6 +82,10 @@ class PluginAtHost {
   // Version, Init, Enumerate, Invoke; the dialog the plug-in opened.
   // Throws std::runtime_error when no dialog opened.
   HWND open_dialog();
+  // The dialog the plug-in opened and that still exists, else null.
+  HWND dialog() const { return session_ ? session_->dialog() : nullptr; }
+  // A later pick of the menu item (Invoke); the dialog open after it, or null.
+  HWND pick_menu_again();
   // Runs `action` as one step of the call listing.
   void step(const std::string& title, bool counted, const std::function<void()>& action);
   // Presses Close (when the dialog is still open), then Terminate.
@@ -128,6 +133,9 @@ struct RunOutcome {
 // dialog is closed and the plug-in terminated first. The process's plug-in
 // state is shared: one run at a time.
 RunOutcome run_plugin(const sim::ScoreFile& file, SettingsContext context, const RunWatcher& watcher);
+
+// The page a box's text names ("Page 3 was not processed."), else `fallback`.
+int16_t page_named(const std::string& text, int16_t fallback);
 
 // The context's unit, current page and page count, from the host holding the score.
 void describe_score(const sim::ScoreFile& file, sim::Host& host, SettingsContext* context);

@@ -74,18 +74,22 @@ std::string page_report(const RunOutcome& outcome) {
 std::string calls_table(const std::vector<CallStep>& steps) {
   std::ostringstream out;
   out << "Host calls, step by step:\n";
-  for (const CallStep& step : steps) {
-    int total = 0;
-    for (const auto& call : step.calls) total += call.second;
-    out << "  " << step.title << ": " << total << (total == 1 ? " call" : " calls") << "\n";
-    std::vector<std::pair<std::string, int>> calls = step.calls;
-    if (step.counted)
-      std::stable_sort(calls.begin(), calls.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
-    for (const auto& [name, count] : calls) {
-      std::string padded = name;
-      padded.resize(std::max<size_t>(padded.size(), 28), ' ');
-      out << "    " << padded << (step.counted ? "" : "x") << count << "\n";
-    }
+  for (const CallStep& step : steps) out << call_step_lines(step);
+  return out.str();
+}
+
+std::string call_step_lines(const CallStep& step) {
+  std::ostringstream out;
+  int total = 0;
+  for (const auto& call : step.calls) total += call.second;
+  out << "  " << step.title << ": " << total << (total == 1 ? " call" : " calls") << "\n";
+  std::vector<std::pair<std::string, int>> calls = step.calls;
+  if (step.counted)
+    std::stable_sort(calls.begin(), calls.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  for (const auto& [name, count] : calls) {
+    std::string padded = name;
+    padded.resize(std::max<size_t>(padded.size(), 28), ' ');
+    out << "    " << padded << (step.counted ? "" : "x") << count << "\n";
   }
   return out.str();
 }

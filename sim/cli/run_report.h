@@ -19,6 +19,8 @@ std::string box_quote(const ShownBox& box);
 
 std::string page_report(const RunOutcome& outcome);
 std::string calls_table(const std::vector<CallStep>& steps);
+// One step of calls_table: its title and call count, then its calls.
+std::string call_step_lines(const CallStep& step);
 // The host calls that failed because the score declared faults, one line per
 // call and record with the numbers of its failed calls; "" when the score
 // declares no failing record or call number and none failed.

@@ -37,6 +37,14 @@ class Person {
   void hold_ctrl(bool down);
   // Clicks the dialog's close box (WM_SYSCOMMAND SC_CLOSE).
   void press_close_box();
+  // Clicks its minimise box, or its button in the task bar to restore it.
+  void minimise();
+  void restore();
+  // Presses a key (a VK_ code, or an upper-case letter or digit) with the
+  // modifiers held, while the dialog is the active window: the dialog
+  // manager's keys (Tab, Enter, Escape, Space, arrows) and accelerators.
+  enum Modifier { kShift = 1, kCtrl = 2, kAlt = 4 };
+  void press_key(int virtual_key, int modifiers = 0);
   // Waits: the clock moves on by `ms` and the timers that fall due fire.
   void wait(int ms);
 

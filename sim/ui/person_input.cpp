@@ -36,6 +36,22 @@ void Person::press_close_box() {
   let_messages_through();
 }
 
+void Person::minimise() {
+  SendMessageA(dialog_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  let_messages_through();
+}
+
+void Person::restore() {
+  SendMessageA(dialog_, WM_SYSCOMMAND, SC_RESTORE, 0);
+  let_messages_through();
+}
+
+void Person::press_key(int virtual_key, int modifiers) {
+  standin::press_key(dialog_, virtual_key, (modifiers & kShift) != 0, (modifiers & kCtrl) != 0,
+                     (modifiers & kAlt) != 0);
+  let_messages_through();
+}
+
 void Person::wait(int ms) {
   let_messages_through();
   standin::advance_clock(ms < 0 ? 0u : unsigned(ms));

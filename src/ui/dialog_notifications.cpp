@@ -9,10 +9,11 @@ int32_t myNotifyProc(int32_t event, int32_t /*value*/, const void* data) {
   const bool open = hwndModelessWindow != nullptr && IsWindow(hwndModelessWindow);
   switch (event) {
     case kFtxEventSettingsChanged:
-      // The user may have chosen another language: take it, then set the
-      // labels again, the current-page choice included.
+      // The user may have chosen another language: take it (also while the
+      // dialog is closed, so that it opens in it next time), then set the
+      // labels of an open dialog again, the current-page choice included.
+      KVTR_TakeUserLanguageFromSystem();
       if (open) {
-        KVTR_TakeUserLanguageFromSystem();
         KVTR_UI_TranslateControls(hwndModelessWindow);
         KVTR_UI_AdjustModelessStuff(hwndModelessWindow);
       }

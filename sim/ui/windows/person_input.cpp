@@ -59,6 +59,40 @@ void Person::press_close_box() {
   let_messages_through(dialog_);
 }
 
+void Person::minimise() {
+  SendMessageA(dialog_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  let_messages_through(dialog_);
+}
+
+void Person::restore() {
+  SendMessageA(dialog_, WM_SYSCOMMAND, SC_RESTORE, 0);
+  let_messages_through(dialog_);
+}
+
+// The key goes to the focused window as the keyboard sends it; the host's
+// loop hands it to IsDialogMessageA. An Alt letter arrives as WM_SYSCHAR.
+void Person::press_key(int virtual_key, int modifiers) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  const BYTE held[3] = {BYTE(modifiers & kShift ? 0x80 : 0), BYTE(modifiers & kCtrl ? 0x80 : 0),
+                        BYTE(modifiers & kAlt ? 0x80 : 0)};
+  keys[VK_SHIFT] = held[0];
+  keys[VK_CONTROL] = held[1];
+  keys[VK_MENU] = held[2];
+  SetKeyboardState(keys);
+  HWND target = GetFocus() != nullptr ? GetFocus() : dialog_;
+  if (modifiers & kAlt) {
+    PostMessageA(target, WM_SYSCHAR, WPARAM(virtual_key), LPARAM(1) | (LPARAM(1) << 29));
+  } else {
+    PostMessageA(target, WM_KEYDOWN, WPARAM(virtual_key), 1);
+    const bool printable = (virtual_key >= '0' && virtual_key <= '9') || (virtual_key >= 'A' && virtual_key <= 'Z');
+    if (printable) PostMessageA(target, WM_CHAR, WPARAM(modifiers & kShift ? virtual_key : virtual_key | 0x20), 1);
+  }
+  let_messages_through(dialog_);
+  keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
+  SetKeyboardState(keys);
+}
+
 // Real time passes: the host's loop runs, and the real timers fire, until `ms`
 // have gone by.
 void Person::wait(int ms) {

@@ -85,6 +85,13 @@ void click_button(HWND button);
 // with EN_UPDATE and EN_CHANGE.
 void type_text(HWND edit, const char* text);
 
+// A key pressed (with Shift, Ctrl and Alt held as asked) while `dialog` is
+// the active window, handled as the dialog manager's keyboard handling does:
+// Tab, Enter, Escape, Space, the arrow keys and the accelerator letters
+// (dialog_keyboard.cpp says how each acts). `virtual_key` is a VK_ code or an
+// upper-case letter or digit.
+void press_key(HWND dialog, int virtual_key, bool shift, bool ctrl, bool alt);
+
 // Timers: fire_timer delivers WM_TIMER (or calls the timer's procedure) and
 // answers false when no such timer is set.
 bool fire_timer(HWND window, UINT_PTR id);
