@@ -8,9 +8,11 @@
 // simulated host, which is printed apart); and the ratio of the calls to the
 // fewest a run can make: each page record, system record, measure record and
 // instrument list and staff record read once, each gap written once. Last,
-// the host calls of one Apply press in the dialog that respaces one page of a
-// 1,000-page score: the dialog counts the pages once (a probe a page), the
-// page driver reads little beyond that page.
+// the host calls of the dialog open over scores of 10 and 1,000 pages: its
+// opening (which counts the pages, a probe a page), one timer tick that finds
+// nothing changed and one after the current page changed (which confirm the
+// count kept, two probes), and an Apply press that respaces one page in the
+// middle of the score (the page driver reads little beyond that page).
 //
 //   build/<dir>/respace_bench [PAGES...]     (default: 10 100 1000 10000)
 #include <chrono>
@@ -23,6 +25,7 @@
 #include "globals/toolkit_globals.h"
 #include "globals/user_prefs.h"
 #include "sim/host/exports.h"
+#include "sim/host/generated_score.h"
 #include "sim/host/plugin_session.h"
 #include "sim/host/sim_host.h"
 #include "sim/ui/person.h"
@@ -44,34 +47,6 @@ int systems_per_page(int pages) {
   return fit < 6 ? fit : 6;
 }
 
-// Letter pages scaled to 35 %, uneven gaps that differ from page to page, one
-// measure a system, all staves visible.
-void build_score(sim::Host& host, int pages, int systems) {
-  std::vector<sim::InstrumentListEntry> list;
-  for (int i = 0; i < kStavesPerSystem; ++i) {
-    list.push_back(sim::InstrumentListEntry{int16_t(i + 1), 0, -144 * i});
-    host.add_staff(int16_t(i + 1));
-  }
-  host.add_instrument_list(0, list);
-  sim::Page page;
-  page.flags = 0x0002;
-  page.percent = 35;
-  for (int p = 0; p < pages; ++p) {
-    host.add_page(page);
-    for (int s = 0; s < systems; ++s) {
-      sim::StaffSystem system;
-      system.page = int16_t(p + 1);
-      system.top_margin = -48;
-      system.bottom_margin = -192;
-      system.first_measure = int16_t(host.score().systems.size() + 1);
-      system.next_measure = int16_t(system.first_measure + 1);
-      system.gap = int16_t(-((p * 37 + s * 53) % 240));
-      host.add_system(system);
-      host.add_measure();
-    }
-  }
-}
-
 struct Measurement {
   int pages;
   int systems;       // a page
@@ -87,7 +62,7 @@ Measurement measure(int pages) {
   sim::Host host;
   host.set_version_word(kHostVersion);
   const int systems = systems_per_page(pages);
-  build_score(host, pages, systems);
+  sim::add_generated_score(host, pages, systems, kStavesPerSystem);
   sim::install(host);
   PDKTOOLS_StoreVersion(int32_t(kHostVersion));
 
@@ -141,38 +116,71 @@ long calls_logged(const sim::Host& host) {
   return calls;
 }
 
-// One page in the middle of a long score, as an engraver respaces it: the
-// dialog open on "Single page" with the page typed in, then Apply pressed.
-// Counted: the host calls of the press (the dialog's checks, the page driver
-// and the redraw), and the page driver's share of them.
-void one_page_of_a_long_score(int pages) {
+// The dialog open over a generated score, as an engraver meets it: the host
+// calls of opening it, of one timer tick that finds nothing changed, of a tick
+// after the current page changed, and of one Apply press that respaces one
+// page in the middle of the score ("Single page" with the page typed in), and
+// the page driver's share of that press.
+struct DialogCalls {
+  long opening = 0;
+  double idleTick = 0;
+  long pageChangedTick = 0;
+  long press = 0;
+  long driver = 0;
+};
+
+constexpr int kRefreshPeriodMs = 500;
+constexpr int kIdleTicks = 10;
+
+DialogCalls dialog_calls(int pages) {
   sim::Host host;
   host.set_version_word(kHostVersion);
-  build_score(host, pages, systems_per_page(pages));
+  sim::add_generated_score(host, pages, systems_per_page(pages), kStavesPerSystem);
   host.set_document_open(true);
   host.set_page_view(true);
   host.set_current_page(1);
   sim::install(host);
+  DialogCalls calls;
   sim::PluginSession session(host);
   session.version();
   session.init();
   session.enumerate();
+  host.log().clear();
   session.invoke();
+  calls.opening = calls_logged(host);
+
   sim::Person person(session.dialog());
+  host.log().clear();
+  person.wait(kIdleTicks * kRefreshPeriodMs);
+  calls.idleTick = double(calls_logged(host)) / kIdleTicks;
+  host.set_current_page(2);
+  host.log().clear();
+  person.wait(kRefreshPeriodMs);
+  calls.pageChangedTick = calls_logged(host);
+
   const int page = (pages + 1) / 2;
   person.click(IDC_SINGLE_PAGE);
   person.type(IDC_FROM_PAGE, std::to_string(page));
   host.log().clear();
   person.click(IDC_APPLY);
-  const long press = calls_logged(host);
+  calls.press = calls_logged(host);
 
   structUserPrefs prefs = UserPrefs;
   host.log().clear();
   KVTR_StartProcess(nullptr, &prefs, count_failures);
-  const long driver = calls_logged(host);
+  calls.driver = calls_logged(host);
   session.terminate();
-  std::printf("Page %d of %d alone, \"Single page\" and Apply in the dialog: %ld host calls for the press, "
-              "%ld of them the page driver's.\n", page, pages, press, driver);
+  return calls;
+}
+
+void print_dialog_calls(const std::vector<int>& sizes) {
+  std::printf("\nThe dialog open over the score (host calls):\n%6s %8s %10s %13s %18s %8s\n", "pages", "opening",
+              "idle tick", "page changed", "Apply, one page", "driver");
+  for (int pages : sizes) {
+    const DialogCalls c = dialog_calls(pages);
+    std::printf("%6d %8ld %10.1f %13ld %18ld %8ld\n", pages, c.opening, c.idleTick, c.pageChangedTick, c.press,
+                c.driver);
+  }
 }
 
 }  // namespace
@@ -193,6 +201,6 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
   }
   print_table(runs);
-  one_page_of_a_long_score(1000);
+  print_dialog_calls({10, 1000});
   return 0;
 }

@@ -45,7 +45,7 @@ bool KVTR_ReadPageSystem(KVTR_PAGESYSTEMS* page, int16_t system) {
   const EDTStaffSystemRecord* current = nullptr;
   if (entry->held.current != 0) {
     current = &entry->held.record.currentLayout;
-  } else if (FTX_FinaleVersion() <= 2000) {
+  } else if (FTX_HostKeepsOldLayoutOnly()) {
     if (!FTX_RunCurrentFromOld(page->run, system, &entry->held.record.oldLayout, &converted)) return false;
     current = &converted;
   }

@@ -99,8 +99,11 @@ int16_t spread_read_systems(KVTR_PAGESYSTEMS* systems, int16_t count, const EDTP
     return kPageProcessed;
   }
   // A write refused part-way: the systems already written get their gaps back,
-  // so that a page reported as failed is the page as it was.
-  KVTR_RestorePageSystems(systems);
+  // so that a page reported as failed is the page as it was. A host that
+  // refuses a write back is asked once more (one failed call must not leave
+  // the page half respaced); a system it still refuses keeps its new gap,
+  // and the page's box, that a system could not be saved, says what is so.
+  if (!KVTR_RestorePageSystems(systems) && !KVTR_RestorePageSystems(systems)) return kSystemSaveFailed;
   return storeCode;
 }
 

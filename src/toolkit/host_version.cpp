@@ -25,3 +25,5 @@ int32_t FTX_FinaleVersion() {
   }
   return word / 0x01000000 + 1995;
 }
+
+bool FTX_HostKeepsOldLayoutOnly() { return FTX_FinaleVersion() <= 2000; }

@@ -12,4 +12,8 @@
 // host has passed its version, is 1995).
 int32_t FTX_FinaleVersion();
 
+// Hosts of 2000 and earlier keep staff systems in the old 20-byte layout only,
+// with a system's top margin in its instrument list's first record.
+bool FTX_HostKeepsOldLayoutOnly();
+
 #endif

@@ -64,19 +64,32 @@ int16_t FTX_CountInstruments(int16_t list, int16_t all) {
   if (!load_list_record(list, 0, &record)) return -1;
 
   int16_t count = 0;
-  int32_t index = 0;
-  do {
+  for (int32_t index = 0;;) {
     bool visible = true;
     if (all == 0 && !FTX_LoadStaffVisibility(record.staffNumber, &visible)) return -1;
     if (visible) ++count;
     ++index;
-  } while (index < kFtxLastItemNumber && load_list_record(list, index, &record));
+    if (index >= kFtxLastItemNumber) break;
+    if (!load_list_record(list, index, &record)) {
+      if (FTX_ListEndsAt(list, index)) break;
+      return -1;
+    }
+  }
   return count;
 }
 
-bool FTX_ExtractedPartIsUsed() {
-  int16_t words[6] = {};
-  const uint16_t currentPart = static_cast<uint16_t>(-2);
-  if (!FTX_LoadOther(kTagPartOther, currentPart, 0, words, sizeof words, kFxInterfaceVersion)) return false;
-  return words[4] == kExtractedPartListNumber;
+bool FTX_ListEndsAt(int16_t list, int32_t index) {
+  return FTX_RecordIsMissing(kTagInstrumentList, list, static_cast<int16_t>(index), kFtxInstrumentListSize);
 }
+
+int16_t FTX_ReadExtractedPart() {
+  int16_t words[6] = {};
+  const int16_t currentPart = -2;
+  if (!FTX_LoadOther(kTagPartOther, static_cast<uint16_t>(currentPart), 0, words, sizeof words,
+                     kFxInterfaceVersion)) {
+    return FTX_RecordIsMissing(kTagPartOther, currentPart, 0, sizeof words) ? 0 : kFtxPartStateUnknown;
+  }
+  return words[4] == kExtractedPartListNumber ? 1 : 0;
+}
+
+bool FTX_ExtractedPartIsUsed() { return FTX_ReadExtractedPart() == 1; }

@@ -40,11 +40,23 @@ int16_t FTX_GetInstrumentList(int16_t kind, int16_t argument);
 
 // The number of records in `list` (all nonzero) or of those whose staff is
 // visible (all 0); -1 when the list's first record or a staff record cannot be
-// loaded. Counts at most 32767 records.
+// loaded. Counts at most 32767 records. The list ends at the first record the
+// host says does not exist; a record that exists but cannot be loaded is a
+// failure (-1), never the end of the list.
+// Whether the load of list record {list, index} that just failed means the
+// list ends there: true only when the host says the record does not exist
+// (FTX_RecordIsMissing).
+bool FTX_ListEndsAt(int16_t list, int32_t index);
 int16_t FTX_CountInstruments(int16_t list, int16_t all);
 
 // Whether the host shows an extracted part: other record 'ot23' {-2, 0} holds
 // -8 in its word at offset 8.
 bool FTX_ExtractedPartIsUsed();
+
+// The same as 1 (a part is shown) or 0 (none is, or the host has no 'ot23'
+// record), or -1 when the record exists but cannot be loaded: which list the
+// score's systems use is then unknown.
+constexpr int16_t kFtxPartStateUnknown = -1;
+int16_t FTX_ReadExtractedPart();
 
 #endif

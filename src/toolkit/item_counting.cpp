@@ -50,18 +50,33 @@ bool _CheckStoredCounter(int16_t count, uint32_t tag, int32_t size, void* buffer
   return !probe(tag, int32_t{count} + 1, buffer, &sizeVariable);
 }
 
-// The number of the last item: strides forward while items exist, then walks
-// one at a time from the last one found to the first one missing.
-int16_t FindLastLinearItem(uint32_t tag, int32_t size, int16_t stride, void* buffer) {
+// A count just made, probed once more: its last item exists (none is needed
+// for 0) and the item after it does not. A probe the host failed during the
+// count shows here as an item found missing that exists after all.
+bool confirm_fresh_count(int16_t count, uint32_t tag, int32_t size, void* buffer) {
   int32_t sizeVariable = size;
-  if (!probe(tag, 1, buffer, &sizeVariable)) return 0;
+  if (count > 0 && !probe(tag, count, buffer, &sizeVariable)) return false;
+  return !probe(tag, int32_t{count} + 1, buffer, &sizeVariable);
+}
+
+// The number of the last item: strides forward while items exist, then walks
+// one at a time from the last one found to the first one missing. False, with
+// *last 0, when every number up to the one the stride found missing exists
+// after all: the host's answers contradict each other.
+bool FindLastLinearItem(uint32_t tag, int32_t size, int16_t stride, void* buffer, int16_t* last) {
+  int32_t sizeVariable = size;
+  *last = 0;
+  if (!probe(tag, 1, buffer, &sizeVariable)) return true;
   int32_t found = 1;
   while (probe(tag, found + stride, buffer, &sizeVariable)) found += stride;
   const int32_t missing = found + stride;
   for (int32_t number = found + 1; number <= missing; ++number) {
-    if (!probe(tag, number, buffer, &sizeVariable)) return static_cast<int16_t>(number - 1);
+    if (!probe(tag, number, buffer, &sizeVariable)) {
+      *last = static_cast<int16_t>(number - 1);
+      return true;
+    }
   }
-  return 0;
+  return false;
 }
 
 // Records of instrument list 0 are keyed {0, index} with the index from 0; the
@@ -84,25 +99,46 @@ int16_t count_score_list_records() {
   return 0;
 }
 
-int16_t count_remembered_kind(int16_t kind, void* buffer) {
+// A remembered count that still holds is trusted; otherwise the items are
+// counted afresh and the count confirmed before it is remembered. False when
+// the host's answers contradict the fresh count; nothing is remembered then.
+bool count_remembered_kind(int16_t kind, void* buffer, int16_t* count) {
   const CountedKind& counted = kCountedKinds[kind];
   int16_t* remembered = counted.remembered;
-  if (_CheckStoredCounter(*remembered, counted.tag, counted.size, buffer)) return *remembered;
-  *remembered = FindLastLinearItem(counted.tag, counted.size, counted.stride, buffer);
-  return *remembered;
+  if (_CheckStoredCounter(*remembered, counted.tag, counted.size, buffer)) {
+    *count = *remembered;
+    return true;
+  }
+  const bool found = FindLastLinearItem(counted.tag, counted.size, counted.stride, buffer, count);
+  if (!found || !confirm_fresh_count(*count, counted.tag, counted.size, buffer)) {
+    *remembered = 0;
+    return false;
+  }
+  *remembered = *count;
+  return true;
 }
 
 }  // namespace
 
-int16_t FTX_CountItems(int16_t kind) {
-  if (kind < 1 || kind > 7) return -1;
-  if (kind == kFtxCountScoreListRecords) return count_score_list_records();
-  if (kind != kFtxCountTextExpressionDefs) return count_remembered_kind(kind, nullptr);
+bool FTX_CountItemsSurely(int16_t kind, int16_t* count) {
+  *count = -1;
+  if (kind < 1 || kind > 7) return false;
+  if (kind == kFtxCountScoreListRecords) {
+    *count = count_score_list_records();
+    return true;
+  }
+  if (kind != kFtxCountTextExpressionDefs) return count_remembered_kind(kind, nullptr, count);
 
   uint8_t* buffer = new (std::nothrow) uint8_t[kTextExpressionProbeBufferSize];
-  if (buffer == nullptr) return -1;
-  const int16_t count = count_remembered_kind(kind, buffer);
+  if (buffer == nullptr) return false;
+  const bool sure = count_remembered_kind(kind, buffer, count);
   delete[] buffer;
+  return sure;
+}
+
+int16_t FTX_CountItems(int16_t kind) {
+  int16_t count = -1;
+  FTX_CountItemsSurely(kind, &count);
   return count;
 }
 

@@ -32,6 +32,13 @@ constexpr int32_t kFtxLastItemNumber = 32767;
 // of it.
 bool FTX_ProbeItem(uint32_t tag, int16_t first, int16_t second, void* buffer, int32_t* size);
 
+// After a load of record {first, second} of `tag` failed: whether the record is
+// not there. Only the host's answer to a probe without a buffer says so; a
+// record that exists but cannot be loaded is a failure of whoever needed it.
+// The host is asked twice, both answers must say "missing", so that one failed
+// host call after the failed load is not taken for the answer.
+bool FTX_RecordIsMissing(uint32_t tag, int16_t first, int16_t second, int32_t size);
+
 // Loads record {first, second} of `tag` into `buffer` with a copy of `size` and
 // the given layout version; true when the host's 16-bit answer is nonzero. The
 // size the host reports back is not passed on.

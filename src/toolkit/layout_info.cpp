@@ -109,8 +109,10 @@ int16_t layout_info(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemReco
   if (info->structSize != kLayoutInfoSize) return kFtxBadRecordSize;
   // A system of the page whose range the run knows exists: the range ends
   // before the next page's first system or at the last system of the score.
-  if (!FTX_RunKnowsSystemPage(run, system) && (system < 0 || system > FTX_RunCountSystems(run))) {
-    return kFtxSystemOutOfRange;
+  if (!FTX_RunKnowsSystemPage(run, system)) {
+    int16_t systems = 0;
+    if (!FTX_RunCountSystems(run, &systems)) return kFtxCountContradicted;
+    if (system < 0 || system > systems) return kFtxSystemOutOfRange;
   }
   if (withPage) {
     const int16_t pageResult = fill_page_fields(run, system, info);
@@ -126,7 +128,7 @@ int16_t layout_info(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemReco
     return kFtxSystemRecordMissing;
   }
   fill_system_fields(&record, info);
-  info->instrumentList = FTX_RunListOfSystem(run, system, record.sysFlags);
+  info->instrumentList = FTX_RunListOfSystem(run, system, record.sysFlags, true);
   FTX_LISTSUMMARY scratch;
   const FTX_LISTSUMMARY* list = FTX_RunListSummary(run, info->instrumentList, &scratch);
   info->visibleInstrumentCount = list->visibleCount;

@@ -16,7 +16,7 @@ void FTX_BeginLayoutRun(FTX_LAYOUTRUN* run) {
   const int32_t generation = run->generation;
   std::memset(run, 0, sizeof *run);
   run->generation = generation + 1;
-  run->extractedPart = -1;
+  run->extractedPart = kFtxRunPartNotRead;
 }
 
 bool FTX_RunLoadPageSpec(FTX_LAYOUTRUN* run, int16_t page, EDTPageSpec* pageRecord) {
@@ -37,21 +37,22 @@ bool FTX_RunReloadPageSpec(FTX_LAYOUTRUN* run, int16_t page, EDTPageSpec* pageRe
   return FTX_RunLoadPageSpec(run, page, pageRecord);
 }
 
-int16_t FTX_RunCountSystems(FTX_LAYOUTRUN* run) {
-  if (run == nullptr) return FTX_CountItems(kFtxCountStaffSystems);
+bool FTX_RunCountSystems(FTX_LAYOUTRUN* run, int16_t* count) {
+  if (run == nullptr) return FTX_CountItemsSurely(kFtxCountStaffSystems, count);
   if (run->systemCountKnown == 0) {
     // Kept: systems are added or removed only by the user, never during a run.
-    run->systemCount = FTX_CountItems(kFtxCountStaffSystems);
+    run->systemCountSure = FTX_CountItemsSurely(kFtxCountStaffSystems, &run->systemCount) ? 1 : 0;
     run->systemCountKnown = 1;
   }
-  return run->systemCount;
+  *count = run->systemCount;
+  return run->systemCountSure != 0;
 }
 
-bool FTX_RunExtractedPartIsUsed(FTX_LAYOUTRUN* run) {
-  if (run == nullptr) return FTX_ExtractedPartIsUsed();
+int16_t FTX_RunExtractedPart(FTX_LAYOUTRUN* run) {
+  if (run == nullptr) return FTX_ReadExtractedPart();
   // Kept: which part is shown changes only by the user.
-  if (run->extractedPart < 0) run->extractedPart = FTX_ExtractedPartIsUsed() ? 1 : 0;
-  return run->extractedPart != 0;
+  if (run->extractedPart == kFtxRunPartNotRead) run->extractedPart = FTX_ReadExtractedPart();
+  return run->extractedPart;
 }
 
 namespace {
@@ -112,25 +113,47 @@ const FTX_LISTSUMMARY* FTX_RunListSummary(FTX_LAYOUTRUN* run, int16_t list, FTX_
   return slot;
 }
 
-int16_t FTX_RunListOfSystem(FTX_LAYOUTRUN* run, int16_t system, uint16_t sysFlags) {
+int16_t FTX_RunListOfSystem(FTX_LAYOUTRUN* run, int16_t system, uint16_t sysFlags, bool probeOwnList) {
   if ((sysFlags & kSysFlagOwnStaffList) != 0) {
-    return FTX_RunKnowsList(run, system) ? system : FTX_GetInstrumentList(kFtxSystemList, system);
+    if (!probeOwnList || FTX_RunKnowsList(run, system)) return system;
+    return FTX_GetInstrumentList(kFtxSystemList, system);
   }
-  const bool extracted = FTX_RunExtractedPartIsUsed(run);
-  const int16_t list = extracted ? -8 : 0;
+  const int16_t part = FTX_RunExtractedPart(run);
+  if (part == kFtxPartStateUnknown) return -1;
+  const int16_t list = part == 1 ? -8 : 0;
   if (FTX_RunKnowsList(run, list)) return list;
-  return FTX_GetInstrumentList(extracted ? kFtxExtractedPartList : kFtxScoreList, 0);
+  return FTX_GetInstrumentList(part == 1 ? kFtxExtractedPartList : kFtxScoreList, 0);
 }
 
-bool FTX_RunCurrentFromOld(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecordOld* old,
-                           EDTStaffSystemRecord* current) {
-  // A system's own list is taken by its number, unprobed, as the load takes it.
-  const bool own = (old->sysFlags & kSysFlagOwnStaffList) != 0;
-  const int16_t list = own ? system : FTX_RunListOfSystem(run, system, old->sysFlags);
-  if (list == -1) return false;
+namespace {
+
+// The top margin an old host keeps for a system in its list's first record:
+// the run's summary of the list, or the record itself read in the old layout.
+bool top_margin_of_list(FTX_LAYOUTRUN* run, int16_t list, int32_t* topMargin) {
+  if (run == nullptr) {
+    EDTInstrumentListRecord record;
+    if (!FTX_LoadOther(kTagInstrumentList, static_cast<uint16_t>(list), 0, &record, kFtxInstrumentListSize,
+                       kFtxOldLayoutVersion)) {
+      return false;
+    }
+    *topMargin = record.staffPosition;
+    return true;
+  }
   FTX_LISTSUMMARY scratch;
   const FTX_LISTSUMMARY* summary = FTX_RunListSummary(run, list, &scratch);
   if (summary->topLoaded == 0) return false;
-  FTX_StaffSystemOldToCurrent(old, summary->firstStaffPosition, current);
+  *topMargin = summary->firstStaffPosition;
+  return true;
+}
+
+}  // namespace
+
+bool FTX_RunCurrentFromOld(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecordOld* old,
+                           EDTStaffSystemRecord* current) {
+  const int16_t list = FTX_RunListOfSystem(run, system, old->sysFlags, false);
+  if (list == -1) return false;
+  int32_t topMargin = 0;
+  if (!top_margin_of_list(run, list, &topMargin)) return false;
+  FTX_StaffSystemOldToCurrent(old, topMargin, current);
   return true;
 }

@@ -53,7 +53,8 @@ struct FTX_LAYOUTRUN {
   EDTPageSpec rangeRecord;    // that page's record
   int16_t systemCount;        // valid when systemCountKnown is 1
   int16_t systemCountKnown;
-  int16_t extractedPart;      // -1: not read yet; else 0 or 1
+  int16_t systemCountSure;    // 0: the host's answers contradicted the count
+  int16_t extractedPart;      // kFtxRunPartNotRead, or FTX_ReadExtractedPart's answer
   int16_t nextListSlot;
   FTX_LISTSUMMARY lists[kFtxRunListSlots];
 };
@@ -83,26 +84,35 @@ int16_t FTX_RunSystemRangeOnPage(FTX_LAYOUTRUN* run, int16_t page, int16_t* pFir
 int16_t FTX_RunGetLayoutInfo(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecord* record,
                              FTX_LAYOUTINFO* info);
 
+constexpr int16_t kFtxRunPartNotRead = -2;
+
 // For the toolkit's own files: the staff-system count and extracted-part state
-// through the run when there is one (run may be null).
-int16_t FTX_RunCountSystems(FTX_LAYOUTRUN* run);
-bool FTX_RunExtractedPartIsUsed(FTX_LAYOUTRUN* run);
+// through the run when there is one (run may be null). The count's result is
+// FTX_CountItemsSurely's: false when it cannot be trusted (and a run keeps
+// that answer too). The part state is FTX_ReadExtractedPart's.
+bool FTX_RunCountSystems(FTX_LAYOUTRUN* run, int16_t* count);
+int16_t FTX_RunExtractedPart(FTX_LAYOUTRUN* run);
 // The summary of `list` (a list number FTX_GetInstrumentList answered), read
 // now or found in the run; `scratch` holds it when run is null.
 const FTX_LISTSUMMARY* FTX_RunListSummary(FTX_LAYOUTRUN* run, int16_t list, FTX_LISTSUMMARY* scratch);
-// The instrument list a system uses (its own when sysFlags has 0x4000, else
-// the score's or the extracted part's), found through the run: a list the run
-// knows needs no probe; a missing one is asked about, and its alert shown,
-// every time. -1 when the list does not exist.
-int16_t FTX_RunListOfSystem(FTX_LAYOUTRUN* run, int16_t system, uint16_t sysFlags);
+// The instrument list a system uses: its own when sysFlags has 0x4000, else
+// the score's or, while an extracted part is shown, the part's. The one rule
+// for every caller, found through the run when there is one (run may be
+// null). A system's own list is taken by its number unasked when
+// `probeOwnList` is false (the record transfers), and asked of the host like
+// the others when it is true (the layout summary). A list the run knows needs
+// no probe; a missing one is asked about, and its alert shown, every time.
+// -1 when the list does not exist, or when the part record exists but cannot
+// be read (which list is in use is then unknown).
+int16_t FTX_RunListOfSystem(FTX_LAYOUTRUN* run, int16_t system, uint16_t sysFlags, bool probeOwnList);
 
-// What FTX_LoadStaffSystemSpec(system, current, 24, 0x06000200) answers on a
-// host of 2000 or earlier, made from the system's old record `old` as just
-// read and the top margin the run keeps for the system's instrument list,
-// instead of reading the old record, the list choice and the list's first
-// record again for every system. False where that load fails: the list is
-// missing (its alert is shown, as the load shows it) or its first record
-// cannot be read.
+// The current layout of a system on a host of 2000 or earlier, made from its
+// old record `old` as just read and the top margin its instrument list keeps
+// in the list's first record. This is what FTX_LoadStaffSystemSpec(system,
+// current, 24, 0x06000200) answers there; within a run the top margin is the
+// one the run keeps for the list, instead of reading the list choice and the
+// list's first record again for every system. False where the list is
+// missing (its alert is shown) or its first record cannot be read.
 bool FTX_RunCurrentFromOld(FTX_LAYOUTRUN* run, int16_t system, const EDTStaffSystemRecordOld* old,
                            EDTStaffSystemRecord* current);
 

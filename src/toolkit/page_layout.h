@@ -133,6 +133,8 @@ constexpr int16_t kFtxSystemRecordMissing = 5;    // staff-system, first measure
 constexpr int16_t kFtxPageRecordMissing = 11;
 constexpr int16_t kFtxPageNotLaidOut = 12;        // firstSystem still 0 after a layout update
 constexpr int16_t kFtxSystemPageNotFound = 14;
+constexpr int16_t kFtxCountContradicted = 15;    // the count of systems (or pages) the host's answers gave
+                                                 // contradicts them: a range ending before its first system
 constexpr int16_t kFtxStaffListMissing = -1;      // list record 0 (top staff) or a staff record
 
 // Loads page `page` (22 bytes, build interface version) into `pageRecord`; true on

@@ -33,12 +33,17 @@ int16_t FTX_ScanStaffSpan(int16_t list, FTX_STAFFSPAN* span) {
   *span = FTX_STAFFSPAN{0, kLowestUnset, -1, -1};
   EDTInstrumentListRecord record;
   if (!load_list_record(list, 0, &record)) return kFtxSystemRecordMissing;
-  int32_t index = 0;
-  do {
+  for (int32_t index = 0;;) {
     bool visible = false;
     if (!FTX_LoadStaffVisibility(record.staffNumber, &visible)) return kFtxStaffListMissing;
     if (visible) take_visible_staff(span, index, record.staffPosition);
     ++index;
-  } while (index < kFtxLastItemNumber && load_list_record(list, index, &record));
+    if (index >= kFtxLastItemNumber) break;
+    if (!load_list_record(list, index, &record)) {
+      // A record that exists but cannot be loaded leaves the span unknown.
+      if (FTX_ListEndsAt(list, index)) break;
+      return kFtxStaffListMissing;
+    }
+  }
   return kFtxOk;
 }

@@ -9,8 +9,10 @@
 #include "host/fx_entries.h"
 #include "host/record_tags.h"
 #include "globals/toolkit_globals.h"
+#include "toolkit/host_version.h"
 #include "toolkit/instrument_lists.h"
 #include "toolkit/keyed_records.h"
+#include "toolkit/layout_run.h"
 
 namespace {
 
@@ -23,8 +25,6 @@ Layout requested_layout(int32_t size, uint32_t version) {
   return size == kFtxStaffSystemOldSize ? Layout::kOld : Layout::kMalformed;
 }
 
-bool host_keeps_old_layout_only() { return FTX_FinaleVersion() <= 2000; }
-
 uint32_t host_version_word() { return static_cast<uint32_t>(PDKTOOLS_RawFXTVersion()); }
 
 bool load_old_record(int16_t system, EDTStaffSystemRecordOld* old) {
@@ -35,12 +35,6 @@ bool load_old_record(int16_t system, EDTStaffSystemRecordOld* old) {
 bool load_list_record(int16_t list, EDTInstrumentListRecord* record) {
   return FTX_LoadOther(kTagInstrumentList, static_cast<uint16_t>(list), 0, record, kFtxInstrumentListSize,
                        kFtxOldLayoutVersion);
-}
-
-// The instrument list that holds an old host's top margin for a system.
-int16_t list_of_system(int16_t system, uint16_t sysFlags) {
-  if ((sysFlags & kSysFlagOwnStaffList) != 0) return system;
-  return FTX_GetInstrumentList(FTX_ExtractedPartIsUsed() ? kFtxExtractedPartList : kFtxScoreList, 0);
 }
 
 bool load_from_new_host(int16_t system, void* record, Layout layout) {
@@ -65,10 +59,8 @@ bool load_from_old_host(int16_t system, void* record, Layout layout) {
     std::memcpy(record, &old, sizeof old);
     return true;
   }
-  EDTInstrumentListRecord list;
-  if (!load_list_record(list_of_system(system, old.sysFlags), &list)) return false;
   EDTStaffSystemRecord current;
-  FTX_StaffSystemOldToCurrent(&old, list.staffPosition, &current);
+  if (!FTX_RunCurrentFromOld(nullptr, system, &old, &current)) return false;
   std::memcpy(record, &current, sizeof current);
   return true;
 }
@@ -119,13 +111,13 @@ bool FTX_SaveStaffSystemSpec(int16_t system, const void* record, int32_t size, u
   if (record == nullptr) return false;
   const Layout layout = requested_layout(size, version);
   if (layout == Layout::kMalformed) return false;
-  if (host_keeps_old_layout_only()) return save_to_old_host(system, record, layout);
+  if (FTX_HostKeepsOldLayoutOnly()) return save_to_old_host(system, record, layout);
   return save_to_new_host(system, record, layout);
 }
 
 bool FTX_LoadStaffSystemSpec(int16_t system, void* record, int32_t size, uint32_t version) {
   const Layout layout = requested_layout(size, version);
-  if (host_keeps_old_layout_only()) return load_from_old_host(system, record, layout);
+  if (FTX_HostKeepsOldLayoutOnly()) return load_from_old_host(system, record, layout);
   if (layout == Layout::kMalformed) return false;
   return load_from_new_host(system, record, layout);
 }

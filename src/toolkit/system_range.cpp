@@ -3,6 +3,11 @@
 // when no later page does (a later page of the score whose record cannot be
 // read makes the range fail). Pages the host has not laid out yet (firstSystem 0)
 // are laid out on the way.
+//
+// A range is never shortened on a count the host's answers contradict: the
+// count of systems is confirmed (FTX_CountItemsSurely), and a range that would
+// end before its own first system (a next page whose first system is not
+// after this page's, a count below it) fails with kFtxCountContradicted.
 #include "host/fx_entries.h"
 #include "globals/toolkit_globals.h"
 #include "toolkit/item_counting.h"
@@ -49,13 +54,20 @@ int16_t system_range(FTX_LAYOUTRUN* run, int16_t page, int16_t* pFirstSystem, in
     if (!first_system_of(run, next, int32_t{page} + 1, &nextFirst)) {
       // A page the score has but the host would not hand over is a failure,
       // not the end of the score: the range would take in later pages' systems.
-      if (next <= kFtxLastItemNumber && next <= FTX_CountItems(kFtxCountPages)) return kFtxPageRecordMissing;
+      // So is a count of pages the host's answers contradict.
+      if (next <= kFtxLastItemNumber) {
+        int16_t pages = 0;
+        if (!FTX_CountItemsSurely(kFtxCountPages, &pages) || next <= pages) return kFtxPageRecordMissing;
+      }
+      int16_t systems = 0;
+      if (!FTX_RunCountSystems(run, &systems) || systems < first) return kFtxCountContradicted;
       *pFirstSystem = first;
-      *pLastSystem = FTX_RunCountSystems(run);
+      *pLastSystem = systems;
       return kFtxOk;
     }
     if (nextFirst == kFtxFirstSystemNone) continue;
     if (nextFirst == kFtxFirstSystemNotLaidOut) return kFtxPageNotLaidOut;
+    if (nextFirst <= first) return kFtxCountContradicted;
     *pFirstSystem = first;
     *pLastSystem = static_cast<int16_t>(nextFirst - 1);
     return kFtxOk;

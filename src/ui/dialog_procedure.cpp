@@ -1,7 +1,6 @@
 // The dialog procedure: what each message the host's dialog manager passes on
 // does. Every handled message answers TRUE; the others FALSE, for the dialog
 // manager's default handling.
-#include "ui/dialog_page_count.h"
 #include "ui/dialog_position.h"
 #include "ui/evpu_fields.h"
 #include "ui/dialog_items.h"
@@ -89,8 +88,5 @@ INT_PTR handle_message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 }  // namespace
 
 INT_PTR CALLBACK KVTR_UserDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  KVTR_UI_BeginDialogMessage();
-  const INT_PTR handled = handle_message(window, message, wParam, lParam);
-  KVTR_UI_EndDialogMessage();
-  return handled;
+  return handle_message(window, message, wParam, lParam);
 }

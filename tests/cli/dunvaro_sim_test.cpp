@@ -515,18 +515,18 @@ TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
     const char* page_and_box;
     const char* failed;  // "" when no call is listed
   } cases[] = {
-      {"fault-page-load.json", "Host faults declared by the score: host call 42 after Apply fails.\n",
+      {"fault-page-load.json", "Host faults declared by the score: host call 46 after Apply fails.\n",
        "Page 2: systems 5-9\n  gaps before: 0 -36 -180 -24 -72   room below: -72\n"
        "  gaps after:  0 -36 -180 -24 -72   room below: -72\n"
        "  message box \"Page Load Error\": Internal error while loading page 2.\nPage 3",
-       "  FX_LoadEData of the page record SOPS [2, 0]: call 42 after Apply\n"},
+       "  FX_LoadEData of the page record SOPS [2, 0]: call 46 after Apply\n"},
       {"fault-system-save.json",
        "Host faults declared by the score: saving the staff-system record 0x4F025353 [6, 0] fails.\n",
        "room below: -72\n  message box \"System Save Error\": Internal error when trying to save staff system.\nPage 3",
-       "Host calls made to fail: 1\n  FX_SaveEData of the staff-system record 0x4F025353 [6, 0]: call 55 after Apply\n"},
+       "Host calls made to fail: 1\n  FX_SaveEData of the staff-system record 0x4F025353 [6, 0]: call 59 after Apply\n"},
       {"fault-system-height.json", "Host faults declared by the score: loading the measure record SOMS [18, 0] fails.\n",
        "room below: -72\n  message box \"System Load Error\": Internal error while loading staff system.\nPage 3",
-       "  FX_LoadEData of the measure record SOMS [18, 0]: call 45 after Apply\n"},
+       "  FX_LoadEData of the measure record SOMS [18, 0]: call 49 after Apply\n"},
       // An old host that cannot read one staff system: its page fails and keeps
       // its gaps, the other pages are respaced; a page without systems says nothing.
       {"fault-old-system-load.json",

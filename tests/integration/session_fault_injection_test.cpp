@@ -35,7 +35,6 @@ struct SessionRun {
   bool window_restored = false;
   int64_t calls = 0;
   bool limit_reached = false;
-  bool ends_early = false;
   std::string failed;  // the host functions made to fail, for messages
 };
 
@@ -80,7 +79,6 @@ SessionRun run_session(const Case& c, int64_t call_limit, Arm arm) {
   run.calls = host.faults().calls();
   run.limit_reached = host.faults().limit_reached();
   for (const sim::FailedCall& call : host.faults().failed()) {
-    run.ends_early |= faults::ends_something_early(call);
     run.failed += std::string(sim::export_table()[call.index].name) + " ";
   }
   standin::clear_message_boxes();
@@ -124,7 +122,7 @@ std::string check(const Case& c, const SessionRun& clean, const SessionRun& run)
     shown.view.page_view = true;
     applied[key] = faults::run_driver(shown, run.applied, 0).after;
   }
-  return faults::damage(c.file.score, applied[key], run.after, run.ends_early);
+  return faults::damage(c.file.score, applied[key], run.after);
 }
 
 TEST(SessionFaultInjection, EveryFailedHostCallOfASessionLeavesScoreSettingsAndHostWindowSound) {

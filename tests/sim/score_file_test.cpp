@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -260,8 +261,21 @@ TEST(ScoreFile, HostYearOptionsAndViewSetTheHostsState) {
 struct BadFile {
   const char* name;
   std::string text;
-  const char* message;  // what() must contain this
+  const char* message;  // what() must contain this, as whole words
 };
+
+// `message` stands in `error` as whole words: "which has 1 page" is not found
+// in "which has 1 pages", nor "2 is outside" in "32 is outside".
+bool holds_words(const std::string& error, const std::string& message) {
+  const auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  for (size_t at = error.find(message); at != std::string::npos; at = error.find(message, at + 1)) {
+    const size_t end = at + message.size();
+    const bool starts = at == 0 || !word(error[at - 1]) || !word(message.front());
+    const bool ends = end == error.size() || !word(error[end]) || !word(message.back());
+    if (starts && ends) return true;
+  }
+  return false;
+}
 
 TEST(ScoreFile, ABadFileIsRefusedWithItsNameThePlaceAndTheProblem) {
   const std::string head = R"({"format": "dunvaro-score", "version": 1, )";
@@ -324,7 +338,7 @@ TEST(ScoreFile, ABadFileIsRefusedWithItsNameThePlaceAndTheProblem) {
   };
   for (const BadFile& c : cases) {
     const std::string error = error_of(c.text);
-    EXPECT_NE(error.find(c.message), std::string::npos) << c.name << ": " << error;
+    EXPECT_TRUE(holds_words(error, c.message)) << c.name << ": " << error;
   }
 }
 
@@ -386,7 +400,7 @@ TEST(ScoreFile, BadHostFaultsAreRefusedWithTheirPlace) {
   };
   for (const BadFile& c : cases) {
     const std::string error = error_of(c.text);
-    EXPECT_NE(error.find(c.message), std::string::npos) << c.name << ": " << error;
+    EXPECT_TRUE(holds_words(error, c.message)) << c.name << ": " << error;
   }
 }
 

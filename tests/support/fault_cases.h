@@ -33,12 +33,6 @@ std::vector<Case> cases();
 // read (examples/fault-old-*.json, their faults left out), likewise.
 std::vector<Case> property_cases();
 
-// Whether a failed call tells the plug-in that something ends sooner, so that
-// it rightly computes other gaps: a staff-list record after the first ends the
-// list, and a probe while the plug-in counts the staff systems ends the score
-// (two in a row defeat the recheck of the remembered count).
-bool ends_something_early(const sim::FailedCall& call);
-
 struct PageReport {
   int16_t page;
   int16_t result;
@@ -61,9 +55,9 @@ struct DriverRun {
   sim::Score after;
   int64_t calls = 0;
   bool limit_reached = false;
-  bool ends_early = false;  // a failed call was one of ends_something_early
   std::set<RecordKey> loaded;  // records the run asked the host for (loads into a buffer)
   std::set<RecordKey> saved;   // records the run asked the host to write
+  std::vector<int64_t> probes; // the call numbers of its probes (loads without a buffer)
 };
 
 // One run of the page driver with `prefs` over `file`, in a host set up from
@@ -77,8 +71,8 @@ DriverRun run_driver(const sim::ScoreFile& file, const structUserPrefs& prefs, i
 std::vector<int16_t> page_gaps(const sim::Score& score, int16_t page);
 
 // Empty when `after` differs from `before` only in gaps, each as before or as
-// the fault-free run left it in `clean` (any gap when `any_gap`); else what is wrong.
-std::string damage(const sim::Score& before, const sim::Score& clean, const sim::Score& after, bool any_gap);
+// the fault-free run left it in `clean`; else what is wrong.
+std::string damage(const sim::Score& before, const sim::Score& clean, const sim::Score& after);
 
 }  // namespace faults
 

@@ -10,6 +10,8 @@
 
 #include "platform/posix/testing.h"
 #include "globals/user_prefs.h"
+#include "host/record_tags.h"
+#include "sim/host/generated_score.h"
 #include "sim/host/plugin_session.h"
 #include "sim/ui/person.h"
 #include "sim/ui/units.h"
@@ -288,6 +290,80 @@ TEST_F(RespacingDialog, TerminateClosesTheDialogAndGivesTheHostWindowBack) {
   ASSERT_TRUE(standin::registry_read("Software\\KVPlugins\\KVDunvaro104", "UserDialog", &stored));
   EXPECT_EQ(stored[12] | stored[13] << 8, 30) << "the entries made before closing are saved";
   session_.reset();
+}
+
+// The dialog counts the pages once, when it opens, and keeps the count: a
+// later use (a tick that finds the current page changed, Apply's check of the
+// range) confirms it with two probes; a score that gained or lost pages is
+// counted afresh at that use, and the page fields follow it.
+TEST_F(RespacingDialog, PagesAreCountedOnceAndTheCountKeptFollowsTheScore) {
+  for (int i = kPages; i < 40; ++i) host.add_page();
+  host.log().set_tracing(true);
+  const auto page_probes = [&] {
+    int probes = 0;
+    for (const sim::CallRecord& call : host.log().trace()) probes += call.tag == kTagPageSpec && !call.buffer;
+    host.log().clear();
+    return probes;
+  };
+  sim::Person person = open();
+  EXPECT_LE(page_probes(), 41 + 4) << "opening walks over the pages once, then confirms";
+  person.click(IDC_SELECTED_PAGES);
+  page_probes();
+  struct Step {
+    const char* name;
+    size_t pages;
+    int16_t current;
+    int most_probes;  // a count afresh walks over the pages: one probe a page and one beyond
+    const char* to;   // the "to" field, 99 typed before the step, as the tick clamps it
+  };
+  const Step steps[] = {
+      {"the current page changes", 40, 5, 2, "40"},
+      {"pages removed", 20, 6, 2 + 21, "20"},
+      {"nothing changed but the page", 20, 7, 2, "20"},
+      {"pages added", 30, 8, 2 + 31, "30"},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    host.score().pages.resize(s.pages);
+    person.type(IDC_TO_PAGE, "99");
+    page_probes();
+    host.set_current_page(s.current);
+    person.wait(500);
+    EXPECT_LE(page_probes(), s.most_probes);
+    EXPECT_EQ(person.text(IDC_TO_PAGE), s.to);
+  }
+  person.type(IDC_FROM_PAGE, "25");
+  person.type(IDC_TO_PAGE, "30");
+  page_probes();
+  const size_t beeps = standin::beeps().size();
+  person.click(IDC_APPLY);
+  EXPECT_EQ(standin::beeps().size(), beeps) << "page 30 of 30 is accepted";
+  EXPECT_EQ(UserPrefs.lastPage, 30);
+  EXPECT_LE(page_probes(), 2 + 2) << "the press confirms the count kept, before and after its layout update";
+}
+
+// One page in the middle of a long score, respaced from the dialog: the press
+// (the dialog's reads and checks, the page driver, the redraw) costs the same
+// host calls whatever the score's length, and the figure of docs/performance.md.
+TEST_F(RespacingDialog, ApplyOnOnePageCostsTheSameHostCallsAtAnyScoreLength) {
+  std::vector<long> press;
+  for (int pages : {10, 1000}) {
+    SCOPED_TRACE(pages);
+    host.score() = sim::Score{};
+    sim::add_generated_score(host, pages, 6, 8);
+    host.set_current_page(1);
+    sim::Person person = open();
+    person.click(IDC_SINGLE_PAGE);
+    person.type(IDC_FROM_PAGE, std::to_string(pages / 2));
+    host.log().clear();
+    person.click(IDC_APPLY);
+    press.push_back(host.log().total());
+    EXPECT_EQ(UserPrefs.firstPage, pages / 2);
+    session_->terminate();
+    session_.reset();
+  }
+  EXPECT_EQ(press[0], press[1]);
+  EXPECT_LE(press[1], 81);
 }
 
 }  // namespace
