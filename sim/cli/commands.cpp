@@ -1,6 +1,7 @@
 #include "sim/cli/commands.h"
 
 #include <filesystem>
+#include <map>
 
 #include "sim/cli/output_files.h"
 #include "sim/cli/plugin_run.h"
@@ -32,12 +33,20 @@ std::string svg_of(const RunOutcome& outcome, const std::string& title) {
   return sim::before_after_svg(outcome.before, outcome.after.score, outcome.after.host_version, options);
 }
 
+// Every file the run may write, checked before it starts.
+OutputPlan plan_of(const std::string& input, const Outputs& outputs) {
+  return plan_outputs(input, {{outputs.score_path, "-o", false, true},
+                              {outputs.svg_path, "--svg"},
+                              {outputs.dialog_svg_path, "dialog.svg"},
+                              {outputs.registry.path, "--registry", true}});
+}
+
 // Runs the plug-in through its dialog, prints the host's alerts and the
 // message boxes as they come and then the report, and writes the outputs
-// that were asked for and the registry file. A setting the dialog rejects
-// throws before anything is written.
-int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const Outputs& outputs, bool show_calls,
-            std::ostream& out) {
+// that were asked for and the registry file, all of them or none. A setting
+// the dialog rejects throws before anything is written.
+int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const Outputs& outputs,
+            const OutputPlan& plan, bool show_calls, std::ostream& out) {
   RunWatcher watcher;
   watcher.on_alert = [&out](const std::string& alert) { out << "Host alert: " << alert << "\n"; };
   watcher.on_box = [&out](const ShownBox& box) {
@@ -55,54 +64,51 @@ int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const O
   out << page_report(outcome);
   out << failed_calls_report(file.host_faults, outcome.failed_calls);
   if (show_calls) out << calls_table(outcome.steps);
-  // Both texts first: a score that cannot be described writes neither file.
-  const std::string score_text = outputs.score_path.empty() ? "" : sim::score_file_text(outcome.after);
-  const std::string svg_text = outputs.svg_path.empty() ? "" : svg_of(outcome, outputs.title);
-  if (!outputs.score_path.empty()) {
-    write_file(outputs.score_path, score_text);
-    out << "Wrote " << outputs.score_path << "\n";
-  }
-  if (!outputs.svg_path.empty()) {
-    write_file(outputs.svg_path, svg_text);
-    out << "Wrote " << outputs.svg_path << "\n";
-  }
-  if (!outputs.dialog_svg_path.empty()) {
-    write_file(outputs.dialog_svg_path, outcome.dialog_svg);
-    out << "Wrote " << outputs.dialog_svg_path << "\n";
-  }
-  save_registry_file(outputs.registry);
+  std::map<std::string, std::string> texts;
+  if (!outputs.score_path.empty()) texts["-o"] = sim::score_file_text(outcome.after);
+  if (!outputs.svg_path.empty()) texts["--svg"] = svg_of(outcome, outputs.title);
+  if (!outputs.dialog_svg_path.empty()) texts["dialog.svg"] = outcome.dialog_svg;
+  if (!outputs.registry.path.empty()) texts["--registry"] = registry_file_text(outputs.registry);
+  write_outputs(plan, texts, out);
   return outcome.boxes.empty() ? 0 : 1;
 }
 
 }  // namespace
 
+sim::ScoreFile load_score_to_run(const std::string& path) {
+  sim::ScoreFile file = sim::load_score_file(path);
+  if (file.score.pages.empty())
+    throw sim::ScoreFileError(path == "-" ? sim::kStandardInputName : path, "pages",
+                              "the score has no pages: there is nothing to open the dialog over");
+  return file;
+}
+
 int run_respace(const RespaceCommand& command, std::ostream& out) {
-  const sim::ScoreFile file = sim::load_score_file(command.score_path);
-  if (!command.output_path.empty()) check_output_path(command.output_path);
-  if (!command.svg_path.empty()) check_output_path(command.svg_path);
-  if (!command.output_path.empty() && command.output_path == command.svg_path)
-    throw UsageError(command.output_path + ": given both as the score's and as the drawing's file");
-  const std::string name = std::filesystem::path(command.score_path).filename().string();
-  return respace(file, command.settings, Outputs{command.output_path, command.svg_path, "", name + ", respaced", command.registry},
-                 command.show_calls, out);
+  const sim::ScoreFile file = load_score_to_run(command.score_path);
+  const std::string name = command.score_path == "-" ? sim::kStandardInputName
+                                                    : std::filesystem::path(command.score_path).filename().string();
+  const Outputs outputs{command.output_path, command.svg_path, "", name + ", respaced", command.registry};
+  return respace(file, command.settings, outputs, plan_of(command.score_path, outputs), command.show_calls, out);
 }
 
 int run_demo(const DemoCommand& command, std::ostream& out) {
-  std::filesystem::create_directories(command.out_dir);
   const std::filesystem::path dir(command.out_dir);
   const sim::ScoreFile file = sim::demo_score();
   const std::string input = (dir / "demo-score.json").string();
-  write_file(input, sim::score_file_text(file));
-  out << "Demo score: " << input << " (" << file.score.pages.size() << " pages, " << file.score.systems.size()
-      << " staff systems): all pages, the dialog's other settings as it first opens\n";
   // The demo keeps its own settings beside its files and starts afresh, so it
   // never reads the user's.
   const Outputs outputs{(dir / "demo-respaced.json").string(), (dir / "demo.svg").string(),
                         (dir / "dialog.svg").string(), "Demo score, respaced",
                         RegistryChoice{(dir / "registry.txt").string(), true}};
+  std::filesystem::create_directories(dir);
+  const OutputPlan score_plan = plan_outputs("", {{input, "demo score"}});
+  const OutputPlan plan = plan_of(input, outputs);
+  write_outputs(score_plan, {{"demo score", sim::score_file_text(file)}}, out);
+  out << "Demo score: " << input << " (" << file.score.pages.size() << " pages, " << file.score.systems.size()
+      << " staff systems): all pages, the dialog's other settings as it first opens\n";
   RespaceSettings settings;
   settings.pages = PageChoice{PageChoice::ALL, 0, 0};
-  return respace(file, settings, outputs, command.show_calls, out);
+  return respace(file, settings, outputs, plan, command.show_calls, out);
 }
 
 }  // namespace cli
