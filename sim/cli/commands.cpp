@@ -47,19 +47,34 @@ OutputPlan plan_of(const std::string& input, const Outputs& outputs) {
 // the dialog rejects throws before anything is written.
 int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const Outputs& outputs,
             const OutputPlan& plan, bool show_calls, std::ostream& out) {
-  RunWatcher watcher;
-  watcher.on_alert = [&out](const std::string& alert) { out << "Host alert: " << alert << "\n"; };
-  watcher.on_box = [&out](const ShownBox& box) {
-    out << "Message box " << box_quote(box) << "\n";
+  // The settings block comes once Apply has stored the settings; what the
+  // host showed meanwhile follows it, in its order.
+  std::string held;
+  bool block_shown = false;
+  const auto say = [&](const std::string& line) {
+    if (block_shown) out << line;
+    else held += line;
   };
+  RunWatcher watcher;
+  watcher.on_alert = [&](const std::string& alert) { say("Host alert: " + alert + "\n"); };
+  watcher.on_box = [&](const ShownBox& box) { say("Message box " + box_quote(box) + "\n"); };
   watcher.on_note = [&out](const std::string& note) { out << note << "\n"; };
-  watcher.on_settings = [&out](const std::string& block) { out << block; };
+  watcher.on_settings = [&](const std::string& block) {
+    out << block << held;
+    block_shown = true;
+  };
   load_registry_file(outputs.registry);
   SettingsContext context;
   context.given = settings;
   context.stored = settings_stored();
   context.registry = outputs.registry.path;
-  const RunOutcome outcome = run_plugin(file, context, watcher);
+  RunOutcome outcome;
+  try {
+    outcome = run_plugin(file, context, watcher);
+  } catch (...) {
+    if (!block_shown) out << held;
+    throw;
+  }
   if (!outputs.dialog_svg_path.empty()) out << "The dialog as Apply was pressed:\n" << outcome.dialog_text;
   out << page_report(outcome);
   out << failed_calls_report(file.host_faults, outcome.failed_calls);

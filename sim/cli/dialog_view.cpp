@@ -89,7 +89,7 @@ int run_dialog(const DialogCommand& command, std::ostream& out) {
   const HWND dialog = run.open_dialog();
   describe_score(file, run.host(), &context);
   out << dialog_text(dialog) << "\n"
-      << settings_block(sim::Person(dialog), context, UserPrefs.extraTopMargin, UserPrefs.extraBottomMargin);
+      << settings_block(sim::Person(dialog), context, UserPrefs, nullptr);
   const std::string svg = command.svg_path.empty() ? "" : dialog_svg(dialog);
   run.close_and_terminate();  // the dialog only looked at: the stored settings stay as they were
   if (!command.svg_path.empty()) write_outputs(plan, {{"--svg", svg}}, out);
