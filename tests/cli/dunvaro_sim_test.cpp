@@ -3,81 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
-#include <string>
 
+#include "cli/sim_program.h"
 #include "sim/score/score_file.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path examples_dir() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples"; }
-std::string example(const char* name) { return (examples_dir() / name).string(); }
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class DunvaroSim : public testing::Test {
- protected:
-  void SetUp() override {
-    program_ = fs::read_symlink("/proc/self/exe").parent_path() / "dunvaro-sim";
-    ASSERT_TRUE(fs::exists(program_)) << program_ << " is built with the tests (target dunvaro-sim)";
-    dir_ = fs::temp_directory_path() / ("dunvaro_sim_test_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::remove_all(dir_);
-    fs::remove_all(config_dir());
-  }
-  // Where the program keeps its settings during the test, outside the scratch
-  // directory whose files the tests count.
-  fs::path config_dir() const { return dir_.string() + "_config"; }
-
-  ProgramRun run(const std::string& arguments) {
-    const fs::path out = dir_ / "stdout.txt";
-    const fs::path err = dir_ / "stderr.txt";
-    const std::string command = "XDG_CONFIG_HOME='" + config_dir().string() + "' '" + program_.string() + "' " + arguments + " >'" + out.string() + "' 2>'" +
-                                err.string() + "'";
-    const int raw = std::system(command.c_str());
-    ProgramRun result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = read_file(out);
-    result.err = read_file(err);
-    fs::remove(out);
-    fs::remove(err);
-    return result;
-  }
-
-  std::string in_dir(const char* name) const { return (dir_ / name).string(); }
-  // Files the runs left in the scratch directory.
-  size_t files_written() const {
-    size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_)) ++n;
-    return n;
-  }
-
-  fs::path program_;
-  fs::path dir_;
-};
+using namespace cli_test;
 
 TEST_F(DunvaroSim, RespacesAScoreWritesItAndItsDrawingAndExitsZero) {
   const ProgramRun r = run("respace '" + example("piano.json") + "' --pages all -o '" + in_dir("out.json") + "' --svg '" +
@@ -518,14 +452,17 @@ TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
       {"fault-page-load.json", "Host faults declared by the score: host call 42 after Apply fails.\n",
        "Page 2: systems 5-9\n  gaps before: 0 -36 -180 -24 -72   room below: -72\n"
        "  gaps after:  0 -36 -180 -24 -72   room below: -72\n"
+       "  facts: system 9 ends 72 EVPU below the bottom margin\n"
        "  message box \"Page Load Error\": Internal error while loading page 2.\nPage 3",
        "  FX_LoadEData of the page record SOPS [2, 0]: call 42 after Apply\n"},
       {"fault-system-save.json",
        "Host faults declared by the score: saving the staff-system record 0x4F025353 [6, 0] fails.\n",
-       "room below: -72\n  message box \"System Save Error\": Internal error when trying to save staff system.\nPage 3",
+       "room below: -72\n  facts: system 9 ends 72 EVPU below the bottom margin\n"
+       "  message box \"System Save Error\": Internal error when trying to save staff system.\nPage 3",
        "Host calls made to fail: 1\n  FX_SaveEData of the staff-system record 0x4F025353 [6, 0]: call 55 after Apply\n"},
       {"fault-system-height.json", "Host faults declared by the score: loading the measure record SOMS [18, 0] fails.\n",
-       "room below: -72\n  message box \"System Load Error\": Internal error while loading staff system.\nPage 3",
+       "room below: -72\n  facts: system 9 ends 72 EVPU below the bottom margin\n"
+       "  message box \"System Load Error\": Internal error while loading staff system.\nPage 3",
        "  FX_LoadEData of the measure record SOMS [18, 0]: call 45 after Apply\n"},
       // An old host that cannot read one staff system: its page fails and keeps
       // its gaps, the other pages are respaced; a page without systems says nothing.
@@ -534,6 +471,7 @@ TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
        "Page 1: systems 1-3\n  gaps before: -300 -250 -200   room below: 690\n  gaps after:  0 -718 -718      room below: 4\n"
        "Page 2: systems 4-8\n  gaps before: -300 -250 -200 -150 -100   room below: -520\n"
        "  gaps after:  -300 -250 -200 -150 -100   room below: -520\n"
+       "  facts: system 8 ends 520 EVPU below the bottom margin\n"
        "  message box \"System Load Error\": Internal error while loading staff system.\n2 pages, 1 message box",
        "  FX_LoadEData of the staff-system record (old layout) SOSS [6, 0]: call "},
       {"fault-old-lone-system.json",
