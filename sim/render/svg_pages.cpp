@@ -19,19 +19,21 @@ constexpr double kTitleHeight = 160;
 constexpr double kLegendHeight = 210;
 constexpr double kPixelsPerEvpu = 1.0 / 6;
 
+// Each mark of the legend has a class of its own ("key-...") styled as the
+// mark it stands for.
 const char kStyle[] =
-    ".page{fill:#fff;stroke:#222;stroke-width:6}"
-    ".margins{fill:none;stroke:#7a86b8;stroke-width:4;stroke-dasharray:24 14}"
-    ".extra-margin{fill:#f5b041;fill-opacity:0.35;stroke:none}"
-    ".system{fill:#eef3f8;stroke:#9fb6cc;stroke-width:3}"
-    ".system.overflow{fill:#f9dcd9;stroke:#a93226}"
+    ".page,.key-page{fill:#fff;stroke:#222;stroke-width:6}"
+    ".margins,.key-margins{fill:none;stroke:#7a86b8;stroke-width:4;stroke-dasharray:24 14}"
+    ".extra-margin,.key-extra{fill:#f5b041;fill-opacity:0.35;stroke:none}"
+    ".system,.key-system,.key-overflow{fill:#eef3f8;stroke:#9fb6cc;stroke-width:3}"
+    ".system.overflow,.key-overflow{fill:#f9dcd9;stroke:#a93226}"
     ".staff{stroke:#111;stroke-width:3}.barline{stroke:#111;stroke-width:6}"
-    ".gap{stroke:#c0392b;stroke-width:4}.gap-value{font-size:44px;fill:#c0392b;text-anchor:end}"
-    ".overlap{fill:#8e44ad;fill-opacity:0.45;stroke:#8e44ad;stroke-width:3}"
+    ".gap,.key-gap{stroke:#c0392b;stroke-width:4}.gap-value{font-size:44px;fill:#c0392b;text-anchor:end}"
+    ".overlap,.key-overlap{fill:#8e44ad;fill-opacity:0.45;stroke:#8e44ad;stroke-width:3}"
     ".problem{font-size:46px;font-weight:bold;fill:#a93226}.problem-back{fill:#fff;fill-opacity:0.85}"
-    ".legend{font-size:50px}"
     "text{font-family:sans-serif;fill:#222}"
-    ".heading{font-size:90px;font-weight:bold}.label{font-size:64px}.number{font-size:50px;fill:#1f4e79}";
+    ".heading{font-size:90px;font-weight:bold}.label{font-size:64px}.number{font-size:50px;fill:#1f4e79}"
+    ".legend{font-size:50px}";
 
 std::string num(double value) {
   if (std::fabs(value - std::round(value)) < 0.005) return std::to_string(int64_t(std::llround(value)));
@@ -157,19 +159,26 @@ std::string draw_page(const PageGeometry& g, const SvgOptions& options, double x
 std::string svg_legend(double x, double y) {
   std::string out;
   const double h = 60;
-  const double row = y + 20;
-  const auto entry = [&](double at, const std::string& mark, const std::string& meaning) {
-    out += mark + text("legend", at + 110, row + h - 14, meaning);
+  const double rows[2] = {y + 20, y + 20 + h + 24};
+  const struct {
+    int row;
+    double at;
+    const char* mark;
+    const char* meaning;
+  } kEntries[] = {
+      {0, 0, "key-page", "page edge"},
+      {0, 560, "key-margins", "page margins (dashed)"},
+      {0, 1380, "key-extra", "the run's extra margins"},
+      {0, 2240, "key-system", "staff system, its number right"},
+      {1, 0, "key-overflow", "system past the bottom margin"},
+      {1, 910, "", "gap above a system (EVPU; negative: down)"},
+      {1, 2240, "key-overlap", "overlapping staves"},
   };
-  entry(x, rect("page", x, row, 90, h), "page edge");
-  entry(x + 560, rect("margins", x + 560, row, 90, h), "page margins (dashed)");
-  entry(x + 1380, rect("extra-margin", x + 1380, row, 90, h), "the run's extra margins");
-  entry(x + 2240, rect("system", x + 2240, row, 90, h), "staff system, its number right");
-  const double row2 = row + h + 24;
-  out += rect("system overflow", x, row2, 90, h) + text("legend", x + 110, row2 + h - 14, "below the bottom margin");
-  out += line("gap", x + 910, row2, x + 910, row2 + h) +
-         text("legend", x + 950, row2 + h - 14, "gap above a system (EVPU; negative: down)");
-  out += rect("overlap", x + 2240, row2, 90, h) + text("legend", x + 2350, row2 + h - 14, "overlapping staves");
+  for (const auto& e : kEntries) {
+    const double top = rows[e.row];
+    out += *e.mark != '\0' ? rect(e.mark, x + e.at, top, 90, h) : line("key-gap", x + e.at + 45, top, x + e.at + 45, top + h);
+    out += text("legend", x + e.at + 110, top + h - 14, e.meaning);
+  }
   return out;
 }
 

@@ -132,8 +132,11 @@ TEST_F(OutputFiles, EachTargetIsLeftAsTheReportSays) {
       arguments.replace(at, 1, dir_.string());
     const ProgramRun r = run("respace " + arguments);
     EXPECT_EQ(r.status, row.status) << r.out << r.err;
-    if (*row.message != '\0') EXPECT_NE(r.err.find(row.message), std::string::npos) << r.err;
-    else EXPECT_EQ(r.err, "");
+    if (*row.message != '\0') {
+      EXPECT_NE(r.err.find(row.message), std::string::npos) << r.err;
+    } else {
+      EXPECT_EQ(r.err, "");
+    }
     EXPECT_EQ(files_named(".dunvaro-sim-"), 0u) << "a temporary file left behind";
     row.left(*this);
   }
