@@ -154,7 +154,7 @@ std::string draw_page(const PageGeometry& g, const SvgOptions& options, double x
   return out + "</g>\n</g>\n";
 }
 
-// What the colours and lines mean, in a row under the title: each mark drawn
+// What the colours and lines mean, in two rows: each mark drawn
 // as on the pages, with its meaning beside it.
 std::string svg_legend(double x, double y) {
   std::string out;
@@ -217,8 +217,7 @@ std::string before_after_svg(const Score& before, const Score& after, uint32_t h
                     " " + num(height) + "\">\n<style>" + kStyle + "</style>\n";
   out += "<rect x=\"0\" y=\"0\" width=\"" + num(width) + "\" height=\"" + num(height) + "\" fill=\"#f4f4f4\"/>\n";
   out += text("heading", kBorder, kBorder + 90, options.title);
-  out += svg_legend(kBorder, kBorder + kTitleHeight);
-  double y = kBorder + kTitleHeight + kLegendHeight;
+  double y = kBorder + kTitleHeight;
   for (const Row& row : rows) {
     std::string heading = "Page " + std::to_string(row.page);
     auto note = options.notes.find(row.page);
@@ -234,6 +233,8 @@ std::string before_after_svg(const Score& before, const Score& after, uint32_t h
     }
     y += kRowHeader + row.height + kRowGap;
   }
+  // Under the last page, so that the pages stand where they always did.
+  out += svg_legend(kBorder, y - kRowGap / 2);
   return out + "</svg>\n";
 }
 
