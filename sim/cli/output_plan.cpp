@@ -110,8 +110,11 @@ void check_folder(const OutputFile& file, const std::string& target) {
 PlannedFile plan_one(const OutputFile& file) {
   PlannedFile planned;
   planned.given = file;
-  planned.target = follow_links(file.path);
   struct stat info;
+  // A device or pipe is opened by the path given, whose links the system
+  // follows (/dev/stdout leads to a pipe that no path names).
+  const bool in_place = ::stat(file.path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+  planned.target = in_place ? file.path : follow_links(file.path);
   if (::stat(planned.target.c_str(), &info) == 0) {
     planned.exists = true;
     planned.mode = info.st_mode & 07777;
