@@ -2,8 +2,8 @@
 // and written together after it.
 //
 // plan_outputs() checks, before anything runs, that each file can be written
-// and that no two of them, nor any of them and the input score, are the same
-// file, also through a symbolic link or another spelling of the path (an
+// and that no two of them, nor any of them and the input score (but -o, which
+// may respace a score in place), are the same file, also through a symbolic link or another spelling of the path (an
 // existing file is known by its device and inode, a new one by its folder's
 // canonical path and its name). It refuses a folder, a missing folder (unless
 // the file may create its folders, as the registry file does) and a file or
