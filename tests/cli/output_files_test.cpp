@@ -9,7 +9,6 @@
 #include <sys/wait.h>
 
 #include <chrono>
-#include <functional>
 #include <thread>
 #include <vector>
 
@@ -41,6 +40,11 @@ class OutputFiles : public DunvaroSim {
     ::stat(in_dir(name).c_str(), &info);
     return info.st_mode & 07777;
   }
+  static unsigned new_file_mode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+  }
   bool is_score(const char* name) const { return read_file(dir_ / name).find("\"dunvaro-score\"") != std::string::npos; }
   // Every file in the scratch folder whose name has `part` in it.
   size_t files_named(const std::string& part) const {
@@ -50,86 +54,68 @@ class OutputFiles : public DunvaroSim {
   }
 };
 
+// What a row makes in the scratch folder before the run, and what it must
+// find there after: a file as it was made, a score the run wrote, a link.
+enum Kind { SCORE, STUB, LINK, FOLDER };
+enum Left { AS_MADE, RESPACED, STILL_A_LINK };
+struct Made {
+  const char* name;
+  Kind kind;
+  unsigned mode = 0;            // 0: as created
+  const char* link_to = "";     // LINK
+};
+struct Found {
+  const char* name;
+  Left left;
+};
+
 TEST_F(OutputFiles, EachTargetIsLeftAsTheReportSays) {
   const std::string piano = read_file(example("piano.json"));
-  struct Row {
-    const char* target;  // the kind of target
-    std::function<void(OutputFiles&)> prepare;
-    std::string arguments;  // after "respace", with @ for the scratch folder
+  const struct {
+    const char* target;
+    std::vector<Made> made;
+    const char* arguments;  // after "respace"; @ is the scratch folder, $ the example piano score
     int status;
     const char* message;  // on standard error; "" when nothing may be said there
-    std::function<void(OutputFiles&)> left;
-  };
-  const auto score_at = [&piano](const char* name) {
-    return [&piano, name](OutputFiles& t) { std::ofstream(t.in_dir(name)) << piano; };
-  };
-  const Row rows[] = {
-      {"the registry file is the input score, --fresh", score_at("my.json"), "@/my.json --registry @/my.json --fresh", 2,
-       "my.json: is the input score (given with --registry)",
-       [&piano](OutputFiles& t) { EXPECT_EQ(read_file(t.dir_ / "my.json"), piano); EXPECT_EQ(t.files_written(), 1u); }},
-      {"-o and --registry name one file", score_at("p.json"), "@/p.json --registry @/out.json --pages all -o @/out.json", 2,
-       "out.json: given with -o and with --registry", [](OutputFiles& t) { EXPECT_EQ(t.files_written(), 1u); }},
-      {"--svg names the input through a link and another spelling",
-       [&piano](OutputFiles& t) {
-         std::ofstream(t.in_dir("p.json")) << piano;
-         fs::create_directory_symlink(t.dir_, t.dir_ / "again");
-       },
+    std::vector<Found> found;
+    size_t files;  // in the scratch folder afterwards
+  } rows[] = {
+      {"the registry file is the input score, --fresh", {{"my.json", SCORE}}, "@/my.json --registry @/my.json --fresh",
+       2, "my.json: is the input score (given with --registry)", {{"my.json", AS_MADE}}, 1},
+      {"-o and --registry name one file", {}, "$ --registry @/out.json -o @/out.json", 2,
+       "out.json: given with -o and with --registry", {}, 0},
+      {"--svg names the input through a link and another spelling", {{"p.json", SCORE}, {"again", LINK, 0, "."}},
        "@/p.json --registry @/r.txt --svg @/again/./p.json", 2, "is the input score (given with --svg)",
-       [&piano](OutputFiles& t) { EXPECT_EQ(read_file(t.dir_ / "p.json"), piano); EXPECT_EQ(t.files_written(), 2u); }},
-      {"-o onto the input score: respaced in place", score_at("p.json"), "@/p.json --registry @/r.txt --pages all -o @/p.json",
-       0, "", [&piano](OutputFiles& t) { EXPECT_TRUE(t.is_score("p.json")); EXPECT_NE(read_file(t.dir_ / "p.json"), piano); }},
-      {"a read-only file (mode 444)",
-       [&piano](OutputFiles& t) {
-         std::ofstream(t.in_dir("ro.json")) << piano;
-         ::chmod(t.in_dir("ro.json").c_str(), 0444);
-       },
-       "@/ro.json --registry @/r.txt --pages all -o @/ro.json", 2, "ro.json: the file is read-only (mode 444)",
-       [&piano](OutputFiles& t) {
-         EXPECT_EQ(read_file(t.dir_ / "ro.json"), piano);
-         EXPECT_EQ(t.mode("ro.json"), 0444u);
-         EXPECT_EQ(t.files_written(), 1u);
-       }},
-      {"a private file (mode 600)",
-       [&piano](OutputFiles& t) {
-         std::ofstream(t.in_dir("own.json")) << "{}";
-         ::chmod(t.in_dir("own.json").c_str(), 0600);
-       },
-       "'" + example("piano.json") + "' --registry @/r.txt --pages all -o @/own.json", 0, "",
-       [](OutputFiles& t) { EXPECT_TRUE(t.is_score("own.json")); EXPECT_EQ(t.mode("own.json"), 0600u); }},
-      {"a symbolic link", [](OutputFiles& t) {
-         std::ofstream(t.in_dir("target.json")) << "{}";
-         fs::create_symlink("target.json", t.dir_ / "link.json");
-       },
-       "'" + example("piano.json") + "' --registry @/r.txt --pages all -o @/link.json", 0, "",
-       [](OutputFiles& t) {
-         EXPECT_TRUE(fs::is_symlink(t.dir_ / "link.json"));
-         EXPECT_TRUE(t.is_score("target.json"));
-       }},
-      {"a folder marked read-only (mode 555)", [](OutputFiles& t) {
-         fs::create_directory(t.dir_ / "locked");
-         ::chmod(t.in_dir("locked").c_str(), 0555);
-       },
-       "'" + example("piano.json") + "' --registry @/r.txt -o @/locked/out.json", 2, "cannot write in the folder",
-       [](OutputFiles& t) {
-         EXPECT_TRUE(fs::is_empty(t.dir_ / "locked"));
-         ::chmod(t.in_dir("locked").c_str(), 0755);
-       }},
-      {"a good file and a full device", nullptr,
-       "'" + example("piano.json") + "' --registry @/r.txt -o @/good.json --svg /dev/full", 2,
-       "/dev/full: cannot write the file: No space left on device",
-       [](OutputFiles& t) { EXPECT_EQ(t.files_written(), 0u); }},
-      {"a settings folder that cannot be made", [](OutputFiles& t) { std::ofstream(t.in_dir("home")) << ""; },
-       "'" + example("piano.json") + "' --registry @/home/dunvaro-sim/registry.txt -o @/good.json", 2,
-       "home is not a folder", [](OutputFiles& t) { EXPECT_EQ(t.files_written(), 1u); }},
+       {{"p.json", AS_MADE}}, 2},
+      {"-o onto the input score: respaced in place", {{"p.json", SCORE}}, "@/p.json --registry @/r.txt -o @/p.json", 0,
+       "", {{"p.json", RESPACED}}, 2},
+      {"a read-only file (mode 444)", {{"ro.json", SCORE, 0444}}, "@/ro.json --registry @/r.txt -o @/ro.json", 2,
+       "ro.json: the file is read-only (mode 444)", {{"ro.json", AS_MADE}}, 1},
+      {"a private file (mode 600)", {{"own.json", STUB, 0600}}, "$ --registry @/r.txt -o @/own.json", 0, "",
+       {{"own.json", RESPACED}}, 2},
+      {"a symbolic link", {{"target.json", STUB}, {"link.json", LINK, 0, "target.json"}},
+       "$ --registry @/r.txt -o @/link.json", 0, "", {{"link.json", STILL_A_LINK}, {"target.json", RESPACED}}, 3},
+      {"a folder marked read-only (mode 555)", {{"locked", FOLDER, 0555}}, "$ --registry @/r.txt -o @/locked/out.json", 2,
+       "cannot write in the folder", {}, 1},
+      {"a good file and a full device", {}, "$ --registry @/r.txt -o @/good.json --svg /dev/full", 2,
+       "/dev/full: cannot write the file: No space left on device", {}, 0},
+      {"a settings folder that cannot be made", {{"home", STUB}},
+       "$ --registry @/home/dunvaro-sim/registry.txt -o @/good.json", 2, "home is not a folder", {{"home", AS_MADE}}, 1},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.target);
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    if (row.prepare) row.prepare(*this);
+    for (const Made& m : row.made) {
+      const fs::path path = dir_ / m.name;
+      if (m.kind == LINK) fs::create_symlink(m.link_to, path);
+      else if (m.kind == FOLDER) fs::create_directory(path);
+      else std::ofstream(path) << (m.kind == SCORE ? piano : "{}");
+      if (m.mode != 0) ::chmod(path.c_str(), m.mode);
+    }
     std::string arguments = row.arguments;
-    for (size_t at = arguments.find('@'); at != std::string::npos; at = arguments.find('@', at))
-      arguments.replace(at, 1, dir_.string());
+    for (size_t at = arguments.find_first_of("@$"); at != std::string::npos; at = arguments.find_first_of("@$", at))
+      arguments.replace(at, 1, arguments[at] == '@' ? dir_.string() : "'" + example("piano.json") + "' --pages all");
     const ProgramRun r = run("respace " + arguments);
     EXPECT_EQ(r.status, row.status) << r.out << r.err;
     if (*row.message != '\0') {
@@ -138,7 +124,28 @@ TEST_F(OutputFiles, EachTargetIsLeftAsTheReportSays) {
       EXPECT_EQ(r.err, "");
     }
     EXPECT_EQ(files_named(".dunvaro-sim-"), 0u) << "a temporary file left behind";
-    row.left(*this);
+    for (const Found& f : row.found) {
+      const Made* made = nullptr;
+      for (const Made& m : row.made) made = std::string(m.name) == f.name ? &m : made;
+      ASSERT_NE(made, nullptr) << f.name;
+      if (f.left == STILL_A_LINK) {
+        EXPECT_TRUE(fs::is_symlink(dir_ / f.name)) << f.name;
+        continue;
+      }
+      EXPECT_EQ(mode(f.name), made->mode != 0 ? made->mode : new_file_mode()) << f.name;
+      const std::string text = read_file(dir_ / f.name);
+      if (f.left == AS_MADE) {
+        EXPECT_EQ(text, made->kind == SCORE ? piano : "{}") << f.name;
+      } else {
+        EXPECT_TRUE(is_score(f.name) && text != piano) << f.name;
+      }
+    }
+    for (const Made& m : row.made) {
+      if (m.kind != FOLDER) continue;
+      EXPECT_TRUE(fs::is_empty(dir_ / m.name)) << m.name;
+      ::chmod(in_dir(m.name).c_str(), 0755);
+    }
+    EXPECT_EQ(files_written(), row.files);
   }
 }
 
