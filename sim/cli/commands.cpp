@@ -41,8 +41,8 @@ OutputPlan plan_of(const std::string& input, const Outputs& outputs) {
                               {outputs.registry.path, "--registry", true}});
 }
 
-// Runs the plug-in through its dialog, prints the host's alerts and the
-// message boxes as they come and then the report, and writes the outputs
+// Runs the plug-in through its dialog, prints the settings it used, the host's
+// alerts and the message boxes in their order and then the report, and writes the outputs
 // that were asked for and the registry file, all of them or none. A setting
 // the dialog rejects throws before anything is written.
 int respace(const sim::ScoreFile& file, const RespaceSettings& settings, const Outputs& outputs,
