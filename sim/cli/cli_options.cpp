@@ -93,10 +93,15 @@ void add_respace(CLI::App& app, RespaceCommand& command, RespaceWords& w) {
       "With nothing stored, or with --fresh, a run starts from the plug-in's defaults: the current\n"
       "page, no extra margins, no check box set, lone systems centred. The report starts with the\n"
       "settings the run used, each marked given, stored or default.\n\n"
+      "Files: the input score is never changed unless -o names it. Every file the run writes\n"
+      "(-o, --svg, the registry file) is checked before the run and written only when the run\n"
+      "is complete, all together; a file marked read-only is refused, a replaced file keeps its\n"
+      "mode, and a symbolic link stays a link (the file it points to is replaced).\n\n"
       "Exit status: 0 when every page was processed, 1 when a page was not (its message box is\n"
       "printed), 2 when the command, the score file, a setting or an output file was at fault;\n"
-      "then nothing is written.");
-  sub->add_option("SCORE", command.score_path, "the score file (JSON, docs/score-format.md)")->required()->type_name("SCORE.json");
+      "then nothing is written. 3 when the files were written but the report could not be\n"
+      "printed in full (standard output closed early).");
+  sub->add_option("SCORE", command.score_path, "the score file (JSON, docs/score-format.md); - reads it from standard input")->required()->type_name("SCORE.json");
   w.pages_option = sub->add_option("--pages", w.pages,
                                    "the pages to respace (current: the page the score's "
                                    "view shows, in page view)")
@@ -136,12 +141,15 @@ void add_demo(CLI::App& app, DemoCommand& command) {
       "and registry.txt (the demo's own stored settings) into DIR");
   sub->add_option("--out", command.out_dir, "the folder for the files (default build/demo)")->type_name("DIR");
   sub->add_flag("--calls", command.show_calls, "list the host calls of the run");
+  sub->footer("The demo writes only into DIR: no file of yours is read or changed.");
 }
 
 void add_dialog(CLI::App& app, DialogCommand& command, std::string& language, CLI::Option*& registry_option) {
   CLI::App* sub = app.add_subcommand(
       "dialog", "show the respacing dialog as it opens over a score, with the stored settings");
-  sub->add_option("SCORE", command.score_path, "the score file")->required()->type_name("SCORE.json");
+  sub->add_option("SCORE", command.score_path, "the score file; - reads it from standard input")
+      ->required()
+      ->type_name("SCORE.json");
   sub->add_option("--language", language,
                   "the Windows user-interface language the plug-in reads: 0 American English, 1 British English, "
                   "2 German, 3 Italian, 4 French, 5 Spanish, 6 Portuguese, 7 Swedish, 8 Finnish, 9 Dutch, "
@@ -154,7 +162,9 @@ void add_dialog(CLI::App& app, DialogCommand& command, std::string& language, CL
   sub->add_flag("--fresh", command.registry.fresh,
                 "show the plug-in's defaults instead of the stored settings (the dialog is only looked at: "
                 "nothing is stored)");
-  sub->footer("Under the dialog, the settings it shows, each marked stored or default.");
+  sub->footer(
+      "Under the dialog, the settings it shows, each marked stored or default, and what Apply would\n"
+      "take. Nothing but --svg is written: the input score and the registry file are never changed.");
 }
 
 CLI::Option* add_session(CLI::App& app, SessionCommand& command) {
@@ -269,6 +279,28 @@ std::string versions() {
   return std::string("dunvaro-sim ") + KV_VERSION + "\nplug-in: " + plugin + "\n";
 }
 
+bool is_command(const std::string& word) {
+  return word == "respace" || word == "demo" || word == "dialog" || word == "session";
+}
+
+// What CLI11 would take silently or name confusingly: --version with a
+// command, an option before the command, a first word that is no command.
+void check_word_order(const std::vector<std::string>& words) {
+  const bool help = std::find(words.begin(), words.end(), "--help") != words.end() ||
+                    std::find(words.begin(), words.end(), "-h") != words.end();
+  if (words.size() > 1 && !help && std::find(words.begin(), words.end(), "--version") != words.end())
+    throw UsageError("--version is given alone: dunvaro-sim --version");
+  const auto command = std::find_if(words.begin(), words.end(), is_command);
+  for (auto word = words.begin(); word != command; ++word) {
+    if (*word == "--help" || *word == "-h" || *word == "--version") continue;
+    if (word->rfind("-", 0) == 0 && command != words.end())
+      throw UsageError(*word + ": options go after the command: dunvaro-sim " + *command + " ... " + *word +
+                       "\n(dunvaro-sim " + *command + " --help lists the options)");
+    if (word->rfind("-", 0) != 0)
+      throw UsageError("unknown command " + *word + "\n(dunvaro-sim --help lists the commands)");
+  }
+}
+
 }  // namespace
 
 CommandLine parse_command_line(const std::vector<std::string>& words) {
@@ -286,9 +318,7 @@ CommandLine parse_command_line(const std::vector<std::string>& words) {
   app.set_version_flag("--version", versions(), "print the program's and the plug-in's versions");
   app.allow_extras();
   for (CLI::App* sub : app.get_subcommands({})) sub->allow_extras();
-  if (!words.empty() && words[0] != "respace" && words[0] != "demo" && words[0] != "dialog" && words[0] != "session" &&
-      words[0].rfind("-", 0) != 0)
-    throw UsageError("unknown command " + words[0] + "\n(dunvaro-sim --help lists the commands)");
+  check_word_order(words);
   std::vector<std::string> reversed(words.rbegin(), words.rend());  // CLI11 takes the words last first
   try {
     app.parse(reversed);

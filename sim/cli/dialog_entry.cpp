@@ -47,7 +47,7 @@ void enter_margin(sim::Person& person, int id, const MarginChoice& margin, int16
   person.type(id, shown);
   if (person.text(id) != shown)
     throw UsageError(std::string(option) + ": " + margin_text(margin) + " does not fit the dialog's field in " +
-                     unit_name(unit) + " (\"" + shown + "\")");
+                     sim::unit_name(unit) + " (\"" + shown + "\")");
 }
 
 void set_check(sim::Person& person, int id, const std::optional<bool>& wanted) {
@@ -86,11 +86,6 @@ std::string margin_rejection(const std::optional<MarginChoice>& given, const sim
 
 }  // namespace
 
-std::string unit_name(int16_t unit) {
-  static const char* const kNames[] = {"EVPU", "inches", "centimetres", "points", "picas", "spaces", "millimetres"};
-  return unit >= 0 && unit <= 6 ? kNames[unit] : kNames[0];
-}
-
 std::string margin_text(const MarginChoice& margin) {
   char* end = nullptr;
   const long value = std::strtol(margin.text.c_str(), &end, 10);
@@ -111,7 +106,28 @@ void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_
   }
 }
 
-std::string rejection_message(const sim::Person& person, const RespaceSettings& settings, const sim::ScoreFile& file) {
+// The field the dialog put the focus on when it refused Apply.
+std::string rejected_field(const sim::Person& person) {
+  static const struct {
+    int id;
+    const char* name;
+  } kFields[] = {{IDC_FROM_PAGE, "first page"}, {IDC_TO_PAGE, "last page"}, {IDC_TOP_MARGIN, "extra top margin"},
+                 {IDC_BOTTOM_MARGIN, "extra bottom margin"}};
+  for (const auto& field : kFields)
+    if (person.has_focus(field.id)) return "the " + std::string(field.name) + " (it shows \"" + person.text(field.id) + "\")";
+  return "the page range";
+}
+
+std::string rejection_message(const sim::Person& person, const RespaceSettings& settings, const sim::ScoreFile& file,
+                              const std::vector<std::string>& failed_calls) {
+  if (!failed_calls.empty()) {
+    // What the field shows need not be at fault: the dialog read it, or the
+    // page count it checks it against, through the call that failed.
+    std::string calls;
+    for (const std::string& call : failed_calls) calls += (calls.empty() ? "" : "; ") + call;
+    return "the dialog rejected " + rejected_field(person) + " after a host call failed while it read its fields: " +
+           calls + " (a fault the score declares)";
+  }
   const int pages = int(file.score.pages.size());
   if (person.has_focus(IDC_FROM_PAGE)) return page_rejection(person, settings, pages, true);
   if (person.has_focus(IDC_TO_PAGE)) return page_rejection(person, settings, pages, false);

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sim/cli/cli_options.h"
 #include "sim/score/score_file.h"
@@ -18,16 +19,17 @@ namespace cli {
 // Throws UsageError for a setting that cannot be typed into its field.
 void enter_settings(sim::Person& person, const RespaceSettings& settings, int16_t unit);
 
-// "inches" for the unit code 1 (sim/ui/units.h); an unknown code is EVPU.
-std::string unit_name(int16_t unit);
-
 // A margin as the user gave it: "100 EVPU", or "1in (288 EVPU)".
 std::string margin_text(const MarginChoice& margin);
 
 // After the dialog refused Apply (it beeped and put the focus on a field):
 // which setting it was, its value and the range the dialog accepts, e.g.
 // "--extra-top: -150 EVPU is outside -100..700 (the dialog rejected the extra top margin)".
-std::string rejection_message(const sim::Person& person, const RespaceSettings& settings, const sim::ScoreFile& file);
+// `failed_calls` are the host calls made to fail since Apply was pressed
+// ("FX_GetDlgItemUser: call 6 after Apply"); when there are any, the message
+// names them and the field instead of blaming its value.
+std::string rejection_message(const sim::Person& person, const RespaceSettings& settings, const sim::ScoreFile& file,
+                              const std::vector<std::string>& failed_calls);
 
 }  // namespace cli
 

@@ -5,6 +5,7 @@
 
 #include "platform/posix/testing.h"
 #include "globals/toolkit_globals.h"
+#include "sim/cli/commands.h"
 #include "sim/cli/dialog_svg.h"
 #include "sim/cli/output_files.h"
 #include "sim/cli/plugin_run.h"
@@ -75,8 +76,8 @@ std::string dialog_text(HWND dialog) {
 }
 
 int run_dialog(const DialogCommand& command, std::ostream& out) {
-  const sim::ScoreFile file = sim::load_score_file(command.score_path);
-  if (!command.svg_path.empty()) check_output_path(command.svg_path);
+  const sim::ScoreFile file = load_score_to_run(command.score_path);
+  const OutputPlan plan = plan_outputs(command.score_path, {{command.svg_path, "--svg"}});
   load_registry_file(command.registry);
   if (command.language >= 0) standin::set_ui_language(language_id(command.language));
   RunWatcher watcher;
@@ -89,13 +90,10 @@ int run_dialog(const DialogCommand& command, std::ostream& out) {
   const HWND dialog = session.pick_menu();
   describe_score(file, session.host(), &context);
   out << dialog_text(dialog) << "\n"
-      << settings_block(sim::Person(dialog), context, UserPrefs.extraTopMargin, UserPrefs.extraBottomMargin);
+      << settings_block(sim::Person(dialog), context, UserPrefs, nullptr);
   const std::string svg = command.svg_path.empty() ? "" : dialog_svg(dialog);
   session.finish();  // the dialog only looked at: the stored settings stay as they were
-  if (!command.svg_path.empty()) {
-    write_file(command.svg_path, svg);
-    out << "Wrote " << command.svg_path << "\n";
-  }
+  if (!command.svg_path.empty()) write_outputs(plan, {{"--svg", svg}}, out);
   return 0;
 }
 

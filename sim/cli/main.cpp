@@ -1,6 +1,7 @@
 // dunvaro-sim: the plug-in and the simulated host in one program, for
 // respacing score files on the command line (cli_options.cpp holds the
 // commands and their help).
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int kFault = 2;
+constexpr int kReportLost = 3;
 
 int run(const std::vector<std::string>& words) {
   const cli::CommandLine line = cli::parse_command_line(words);
@@ -28,16 +30,25 @@ int run(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A reader that goes away early (| head) must not end the run before its
+  // files are written: writes to it fail instead, and are reported at the end.
+  std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty()) {
     std::cerr << cli::parse_command_line({"--help"}).help;
     return kFault;
   }
+  int status = kFault;
   try {
-    return run(words);
+    status = run(words);
   } catch (const std::exception& e) {
     std::cout.flush();
     std::cerr << "dunvaro-sim: " << e.what() << "\n";
   }
-  return kFault;
+  if (!std::cout.flush()) {
+    std::cerr << "dunvaro-sim: the report could not be written in full to standard output"
+              << (status == kFault ? "" : " (the run and its files are complete)") << "\n";
+    if (status != kFault) return kReportLost;
+  }
+  return status;
 }

@@ -149,14 +149,12 @@ RunOutcome run_plugin(const sim::ScoreFile& file, SettingsContext context, const
   outcome.before = host.score();
   sim::Person person(session.pick_menu());
   describe_score(file, host, &context);
-  const int16_t kept_top = UserPrefs.extraTopMargin;
-  const int16_t kept_bottom = UserPrefs.extraBottomMargin;
+  const structUserPrefs loaded = UserPrefs;
   run.step("The settings entered", false, [&] { enter_settings(person, settings, context.unit); });
   if (!person.enabled(IDC_APPLY)) {
     session.finish();
     throw std::runtime_error("the dialog's Apply button is disabled (the host shows no page)");
   }
-  if (watcher.on_settings) watcher.on_settings(settings_block(person, context, kept_top, kept_bottom));
   outcome.dialog_text = dialog_text(person.dialog());
   outcome.dialog_svg = dialog_svg(person.dialog());
   const size_t beeps = standin::beeps().size();
@@ -165,12 +163,16 @@ RunOutcome run_plugin(const sim::ScoreFile& file, SettingsContext context, const
            [&] { act(session, {"click", std::to_string(IDC_APPLY)}); });
   if (standin::beeps().size() > beeps) {
     // A declared fault can make the dialog refuse what it would take otherwise.
-    const std::string message = rejection_message(person, settings, file) +
-                                (file.host_faults.empty() ? "" : " (the score declares host faults)");
+    std::vector<std::string> failed;
+    for (const FailedHostCall& call : run.failed_calls())
+      if (call.number > 0) failed.push_back(call.call + ": call " + std::to_string(call.number) + " after Apply");
+    const std::string message = rejection_message(person, settings, file, failed) +
+                                (file.host_faults.empty() || !failed.empty() ? "" : " (the score declares host faults)");
     session.finish();
     throw UsageError(message);
   }
   outcome.applied = UserPrefs;
+  if (watcher.on_settings) watcher.on_settings(settings_block(person, context, loaded, &outcome.applied));
   std::map<int16_t, ShownBox> box_of_page;
   for (const SessionRun::SeenBox& seen : session.boxes()) {
     outcome.boxes.push_back(seen.box);

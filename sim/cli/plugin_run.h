@@ -65,7 +65,7 @@ struct RunWatcher {
   std::function<void(const std::string& alert)> on_alert;
   std::function<void(const ShownBox& box)> on_box;  // the box is answered with OK
   std::function<void(const std::string& note)> on_note;  // what the engraver did beside the settings
-  std::function<void(const std::string& block)> on_settings;  // settings_block.h, just before Apply
+  std::function<void(const std::string& block)> on_settings;  // settings_block.h, once Apply has stored them
 };
 
 // The host holding a score, with the plug-in loaded into it. The view is put

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "platform/posix/testing.h"
-#include "sim/cli/output_files.h"
 
 namespace cli {
 
@@ -19,13 +18,11 @@ void load_registry_file(const RegistryChoice& choice) {
                              ": cannot be read as a registry file (--fresh starts from no stored settings)");
 }
 
-void save_registry_file(const RegistryChoice& choice) {
-  if (choice.path.empty()) return;
-  const std::filesystem::path folder = std::filesystem::path(choice.path).parent_path();
-  std::error_code error;
-  if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (error) throw std::runtime_error(choice.path + ": cannot create the folder " + folder.string() + ": " + error.message());
-  write_file_with(choice.path, [](const std::string& temporary) { return standin::save_registry(temporary.c_str()); });
+std::string registry_file_text(const RegistryChoice& choice) {
+  std::string text;
+  if (!standin::save_registry_text(&text))
+    throw std::runtime_error(choice.path + ": the registry holds a value name that the file cannot keep");
+  return text;
 }
 
 }  // namespace cli

@@ -4,6 +4,8 @@
 #ifndef SIM_CLI_REGISTRY_FILE_H
 #define SIM_CLI_REGISTRY_FILE_H
 
+#include <string>
+
 #include "sim/cli/cli_options.h"
 
 namespace cli {
@@ -13,9 +15,9 @@ namespace cli {
 // std::runtime_error naming the file when it exists and cannot be read as one.
 void load_registry_file(const RegistryChoice& choice);
 
-// Writes the stand-in's registry to the file (nothing without a path),
-// creating its folder when missing. Throws std::runtime_error naming the file.
-void save_registry_file(const RegistryChoice& choice);
+// The stand-in's registry as the file keeps it. Throws std::runtime_error
+// naming the file when it cannot be put in one.
+std::string registry_file_text(const RegistryChoice& choice);
 
 }  // namespace cli
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "sim/cli/page_facts.h"
 #include "sim/render/page_geometry.h"
 #include "sim/render/windows_1252.h"
 
@@ -28,22 +29,27 @@ std::string system_range(const sim::PageGeometry& page) {
          std::to_string(page.systems.back().number);
 }
 
-void page_block(std::ostringstream& out, const RunOutcome& outcome, const PageOutcome& page) {
+// Prints the page's block; answers whether it had facts to state.
+bool page_block(std::ostringstream& out, const RunOutcome& outcome, const PageOutcome& page) {
   out << "Page " << page.page << ": ";
   const uint32_t version = outcome.after.host_version;
   const bool on_score = page.page >= 1 && size_t(page.page) <= outcome.before.pages.size();
   const sim::PageGeometry before = on_score ? sim::page_geometry(outcome.before, version, page.page) : sim::PageGeometry{};
   if (!on_score) out << "not in the score\n";
   else if (before.systems.empty()) out << "no staff systems\n";
-  else {
+  std::string facts;
+  if (on_score && !before.systems.empty()) {
     const sim::PageGeometry after = sim::page_geometry(outcome.after.score, version, page.page);
     out << system_range(before) << "\n";
     const std::string gaps[2] = {gap_list(before), gap_list(after)};
     const size_t width = std::max(gaps[0].size(), gaps[1].size());
     out << "  gaps before: " << gaps[0] << std::string(width - gaps[0].size() + 3, ' ') << room_text(before) << "\n";
     out << "  gaps after:  " << gaps[1] << std::string(width - gaps[1].size() + 3, ' ') << room_text(after) << "\n";
+    facts = page_facts_line(before, after, page.box.has_value());
+    out << facts;
   }
   if (page.box) out << "  message box " << box_quote(*page.box) << "\n";
+  return !facts.empty();
 }
 
 }  // namespace
@@ -59,8 +65,9 @@ std::string box_quote(const ShownBox& box) {
 std::string page_report(const RunOutcome& outcome) {
   std::ostringstream out;
   size_t with_box = 0;
+  size_t with_facts = 0;
   for (const PageOutcome& page : outcome.pages) {
-    page_block(out, outcome, page);
+    with_facts += page_block(out, outcome, page) ? 1 : 0;
     with_box += page.box ? 1 : 0;
   }
   const size_t total = outcome.pages.size();
@@ -68,6 +75,9 @@ std::string page_report(const RunOutcome& outcome) {
   if (outcome.boxes.empty()) out << "no message box\n";
   else out << outcome.boxes.size() << (outcome.boxes.size() == 1 ? " message box" : " message boxes") << " (raised by "
            << with_box << " of the pages)\n";
+  if (with_facts > 0)
+    out << with_facts << (with_facts == 1 ? " page has" : " pages have")
+        << " facts stated under it: a result to look at before accepting it\n";
   return out.str();
 }
 

@@ -1,6 +1,5 @@
 #include "sim/cli/settings_block.h"
 
-#include <cmath>
 
 #include "platform/win32.h"
 #include "settings/registry_settings.h"
@@ -23,12 +22,16 @@ std::string line(const char* label, const std::string& value, const std::string&
   return text + from + "\n";
 }
 
-std::string pages_value(const sim::Person& person, const SettingsContext& context) {
+// The range as the dialog shows it. A stored range kind outside 0..3 marks
+// none of the four buttons, and Apply then takes the two page fields.
+std::string pages_value(const sim::Person& person, const SettingsContext& context, const structUserPrefs& loaded) {
   const std::string from = person.text(IDC_FROM_PAGE);
   if (person.checked(IDC_ALL_PAGES)) return "all pages (1-" + std::to_string(context.page_count) + ")";
   if (person.checked(IDC_CURRENT_PAGE)) return "the current page (" + std::to_string(context.current_page) + ")";
   if (person.checked(IDC_SINGLE_PAGE)) return "single page " + from;
-  return "pages " + from + " to " + person.text(IDC_TO_PAGE);
+  const std::string range = "pages " + from + " to " + person.text(IDC_TO_PAGE);
+  if (person.checked(IDC_SELECTED_PAGES)) return range;
+  return "none of the four marked (stored as " + std::to_string(loaded.processRange) + "); Apply takes: " + range;
 }
 
 std::string pages_source(const sim::Person& person, const SettingsContext& context) {
@@ -39,17 +42,11 @@ std::string pages_source(const sim::Person& person, const SettingsContext& conte
   return from;
 }
 
-// The whole EVPU the dialog keeps of what its field shows (toward zero).
-int16_t kept_of_field(const sim::Person& person, int id, int16_t unit) {
-  const std::optional<double> read = sim::parse_length(person.text(id), unit);
-  return int16_t(read ? std::trunc(*read) : 0);
-}
-
 // "99 EVPU (0.344 in)"; picas show as "2p1" and carry their own mark.
 std::string margin_value(int16_t evpu, int16_t unit) {
-  static const char* const kSymbols[] = {"", " in", " cm", " pt", "", " sp", " mm"};
   std::string text = std::to_string(evpu) + " EVPU";
-  if (unit >= 1 && unit <= 6) text += " (" + sim::format_length(evpu, unit) + kSymbols[unit] + ")";
+  if (sim::unit_name(unit) != sim::unit_name(sim::kUnitEvpu))
+    text += " (" + sim::format_length(evpu, unit) + sim::unit_symbol(unit) + ")";
   return text;
 }
 
@@ -59,17 +56,26 @@ std::string margin_difference(const char* option, const MarginChoice& given, con
   if (double(kept) == given.evpu) return "";
   const bool as_given = given.has_unit && shown == given.text;
   return std::string(option) + " " + margin_text(given) + ": typed as \"" + shown + "\"" +
-         (as_given ? "" : " in " + unit_name(unit)) + ", which the dialog keeps as " + std::to_string(kept) +
+         (as_given ? "" : " in " + sim::unit_name(unit)) + ", which the dialog keeps as " + std::to_string(kept) +
          " EVPU\n";
 }
 
-std::string check_value(const sim::Person& person, int id) { return person.checked(id) ? "yes" : "no"; }
+// A check box as shown; a stored value other than 0 and 1 shows as checked
+// and Apply stores 1 for it.
+std::string check_value(const sim::Person& person, int id, int16_t stored, bool given) {
+  const std::string shown = person.checked(id) ? "yes" : "no";
+  if (given || stored == 0 || stored == 1) return shown;
+  return shown + " (stored as " + std::to_string(stored) + "; Apply stores " + (person.checked(id) ? "1" : "0") + ")";
+}
 
-std::string lone_value(const sim::Person& person) {
+// The lone-system choice as shown. A stored value outside 0..3 marks none of
+// the four buttons, and Apply then stores "to the bottom".
+std::string lone_value(const sim::Person& person, int16_t stored) {
   if (person.checked(IDC_LEAVE_ALONE)) return "left alone";
   if (person.checked(IDC_PLACE_TOP)) return "to the top";
+  if (person.checked(IDC_PLACE_CENTER)) return "centred";
   if (person.checked(IDC_PLACE_BOTTOM)) return "to the bottom";
-  return "centred";
+  return "none of the four marked (stored as " + std::to_string(stored) + "); Apply takes: to the bottom";
 }
 
 }  // namespace
@@ -82,26 +88,30 @@ bool settings_stored() {
   return found;
 }
 
-std::string settings_block(const sim::Person& person, const SettingsContext& context, int16_t kept_top,
-                           int16_t kept_bottom) {
+std::string settings_block(const sim::Person& person, const SettingsContext& context, const structUserPrefs& loaded,
+                           const structUserPrefs* applied) {
   const RespaceSettings& given = context.given;
   const int16_t unit = context.unit;
-  const int16_t top = given.extra_top ? kept_of_field(person, IDC_TOP_MARGIN, unit) : kept_top;
-  const int16_t bottom = given.extra_bottom ? kept_of_field(person, IDC_BOTTOM_MARGIN, unit) : kept_bottom;
+  const structUserPrefs& kept = applied != nullptr ? *applied : loaded;
   std::string text = "Settings (given: on the command line; stored: by an earlier run";
   text += context.registry.empty() ? "" : ", in " + context.registry;
   text += "; default: the plug-in's own):\n";
-  text += line("pages", pages_value(person, context), pages_source(person, context));
-  text += line("extra top margin", margin_value(top, unit), source(given.extra_top.has_value(), context));
-  text += line("extra bottom", margin_value(bottom, unit), source(given.extra_bottom.has_value(), context));
-  text += line("keep topmost", check_value(person, IDC_KEEP_TOPMOST), source(given.keep_topmost.has_value(), context));
-  text += line("include gaps", check_value(person, IDC_INCLUDE_GAPS), source(given.include_gaps.has_value(), context));
-  text += line("compact", check_value(person, IDC_COMPACT), source(given.compact.has_value(), context));
-  text += line("lone system", lone_value(person), source(given.single_systems.has_value(), context));
+  text += line("pages", pages_value(person, context, loaded), pages_source(person, context));
+  text += line("extra top margin", margin_value(kept.extraTopMargin, unit), source(given.extra_top.has_value(), context));
+  text += line("extra bottom", margin_value(kept.extraBottomMargin, unit),
+               source(given.extra_bottom.has_value(), context));
+  text += line("keep topmost", check_value(person, IDC_KEEP_TOPMOST, loaded.keepTopmostStill, given.keep_topmost.has_value()),
+               source(given.keep_topmost.has_value(), context));
+  text += line("include gaps", check_value(person, IDC_INCLUDE_GAPS, loaded.includeGaps, given.include_gaps.has_value()),
+               source(given.include_gaps.has_value(), context));
+  text += line("compact", check_value(person, IDC_COMPACT, loaded.compact, given.compact.has_value()),
+               source(given.compact.has_value(), context));
+  text += line("lone system", lone_value(person, loaded.singleSystems), source(given.single_systems.has_value(), context));
   if (given.extra_top)
-    text += margin_difference("--extra-top", *given.extra_top, person.text(IDC_TOP_MARGIN), top, unit);
+    text += margin_difference("--extra-top", *given.extra_top, person.text(IDC_TOP_MARGIN), kept.extraTopMargin, unit);
   if (given.extra_bottom)
-    text += margin_difference("--extra-bottom", *given.extra_bottom, person.text(IDC_BOTTOM_MARGIN), bottom, unit);
+    text += margin_difference("--extra-bottom", *given.extra_bottom, person.text(IDC_BOTTOM_MARGIN),
+                              kept.extraBottomMargin, unit);
   return text;
 }
 

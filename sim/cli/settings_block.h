@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "globals/user_prefs.h"
 #include "sim/cli/cli_options.h"
 #include "sim/ui/person.h"
 
@@ -27,12 +28,15 @@ struct SettingsContext {
 // Whether the stand-in's registry holds the plug-in's settings value now.
 bool settings_stored();
 
-// The block, one line per setting, and for each given margin that the dialog
-// keeps as another number of EVPU a line saying so. Margins not given are
-// read from `kept_top`/`kept_bottom` (the record the plug-in loaded), since a
-// field the host filled reads back exactly what it was given.
-std::string settings_block(const sim::Person& person, const SettingsContext& context, int16_t kept_top,
-                           int16_t kept_bottom);
+// The block, one line per setting as the dialog shows it, and for each given
+// margin that the dialog keeps as another number of EVPU a line saying so.
+// `loaded` is the record the plug-in loaded when it started, `applied` the
+// record Apply stored (null when Apply was not pressed: then the margins are
+// the loaded ones, which the fields the host filled read back exactly). A
+// stored value the dialog cannot show (a check box stored as 2, a choice
+// outside its buttons) is named with what Apply takes instead.
+std::string settings_block(const sim::Person& person, const SettingsContext& context, const structUserPrefs& loaded,
+                           const structUserPrefs* applied);
 
 }  // namespace cli
 

@@ -5,7 +5,10 @@
 // staff (hidden staves are left out) and its number beside it, and its gap as
 // a red bar from the line it is measured from, with its value in the left
 // margin. A system that reaches past the bottom margin is drawn as
-// overflowing.
+// overflowing. Each page is cut at its edge; its problems (page_problems.h:
+// systems below the bottom margin, systems taller than the room, overlapping
+// staves, shaded) are listed with their numbers at its foot. A legend under
+// the last page names every mark.
 //
 // The drawing's user units are page EVPU, y downward from the top of the
 // drawing; it is shown at one pixel for every six EVPU.

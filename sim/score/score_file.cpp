@@ -222,24 +222,27 @@ ScoreFile parse_score_text(const std::string& text, const std::string& name) {
 }
 
 ScoreFile load_score_file(const std::string& path) {
+  const bool standard_input = path == "-";
+  const std::string name = standard_input ? kStandardInputName : path;
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) throw ScoreFileError(path, "", "is a folder, not a score file");
-  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (!standard_input && std::filesystem::is_directory(path, error))
+    throw ScoreFileError(path, "", "is a folder, not a score file");
+  const uintmax_t size = standard_input ? 0 : std::filesystem::file_size(path, error);
   if (!error && size > kLargestFile)
     throw ScoreFileError(path, "", "the file is " + std::to_string(size >> 20) + " MB; score files are refused above " +
                                        std::to_string(kLargestFile >> 20) + " MB");
-  std::FILE* in = std::fopen(path.c_str(), "rb");
+  std::FILE* in = standard_input ? stdin : std::fopen(path.c_str(), "rb");
   if (in == nullptr) throw ScoreFileError(path, "", std::string("cannot open the file: ") + std::strerror(errno));
   std::string text;
   char buffer[1 << 16];
   size_t n = 0;
   while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0 && text.size() <= kLargestFile) text.append(buffer, n);
   const int read_error = std::ferror(in) ? errno : 0;
-  std::fclose(in);
-  if (read_error != 0) throw ScoreFileError(path, "", std::string("cannot read the file: ") + std::strerror(read_error));
+  if (!standard_input) std::fclose(in);
+  if (read_error != 0) throw ScoreFileError(name, "", std::string("cannot read the file: ") + std::strerror(read_error));
   if (text.size() > kLargestFile)
-    throw ScoreFileError(path, "", "the file is larger than " + std::to_string(kLargestFile >> 20) + " MB");
-  return parse_score_text(text, path);
+    throw ScoreFileError(name, "", "the file is larger than " + std::to_string(kLargestFile >> 20) + " MB");
+  return parse_score_text(text, name);
 }
 
 std::string score_file_text(const ScoreFile& file) {

@@ -60,7 +60,9 @@ class ScoreFileError : public std::runtime_error {
   std::string problem_;
 };
 
-// Reads and checks the file at `path`. Throws ScoreFileError.
+// Reads and checks the file at `path`; "-" reads standard input, which the
+// errors call kStandardInputName. Throws ScoreFileError.
+constexpr const char* kStandardInputName = "standard input";
 ScoreFile load_score_file(const std::string& path);
 // The same for text already in memory; `name` stands for the file in errors.
 ScoreFile parse_score_text(const std::string& text, const std::string& name);

@@ -112,8 +112,9 @@ void read_page(Reading& reading, const JsonPlace& place) {
   std::vector<Page>& pages = reading.result.score.pages;
   if (int64_t(pages.size()) >= kMaxNumbered) place.fail("more pages than 16-bit numbers can count");
   Page page = default_page();
-  page.width = read_i32(place.required("width"));
-  page.height = read_i32(place.required("height"));
+  // A page of negative size cannot be laid out or drawn.
+  page.width = int32_t(place.required("width").integer(0, INT32_MAX));
+  page.height = int32_t(place.required("height").integer(0, INT32_MAX));
   if (place.has("margins")) read_margins(place.member("margins"), page);
   read_member(place, "flags", page.flags);
   if (place.has("scaled")) {

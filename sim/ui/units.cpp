@@ -15,16 +15,18 @@ struct UnitInfo {
   int16_t code;
   double evpu;
   int decimals;
+  const char* name;
+  const char* symbol;  // picas carry their own mark ("2p1")
 };
 
 const UnitInfo kUnits[] = {
-    {kUnitEvpu, 1.0, 2},
-    {kUnitInches, kEvpuPerInch, 3},
-    {kUnitCentimetres, kEvpuPerInch / 2.54, 3},
-    {kUnitPoints, 4.0, 2},
-    {kUnitPicas, 48.0, 2},
-    {kUnitSpaces, 24.0, 3},
-    {kUnitMillimetres, kEvpuPerInch / 25.4, 2},
+    {kUnitEvpu, 1.0, 2, "EVPU", " EVPU"},
+    {kUnitInches, kEvpuPerInch, 3, "inches", " in"},
+    {kUnitCentimetres, kEvpuPerInch / 2.54, 3, "centimetres", " cm"},
+    {kUnitPoints, 4.0, 2, "points", " pt"},
+    {kUnitPicas, 48.0, 2, "picas", ""},
+    {kUnitSpaces, 24.0, 3, "spaces", " sp"},
+    {kUnitMillimetres, kEvpuPerInch / 25.4, 2, "millimetres", " mm"},
 };
 
 const UnitInfo& info(int16_t unit) {
@@ -99,6 +101,8 @@ std::optional<double> apply_suffix(double number, const std::string& rest, int16
 }  // namespace
 
 double evpu_per_unit(int16_t unit) { return info(unit).evpu; }
+std::string unit_name(int16_t unit) { return info(unit).name; }
+std::string unit_symbol(int16_t unit) { return info(unit).symbol; }
 
 std::string format_length(double evpu, int16_t unit) {
   const UnitInfo& u = info(unit);

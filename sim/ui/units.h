@@ -39,6 +39,11 @@ constexpr int16_t kUnitMillimetres = 6;
 
 // How many EVPU one of the unit makes (288 / 2.54 for a centimetre).
 double evpu_per_unit(int16_t unit);
+// "inches"; an unknown code is EVPU.
+std::string unit_name(int16_t unit);
+// What follows a length shown in the unit: " in", " EVPU"; "" for picas,
+// whose "2p1" carries its own mark.
+std::string unit_symbol(int16_t unit);
 
 std::string format_length(double evpu, int16_t unit);
 // The length in EVPU, or nothing when the text is unreadable.

@@ -3,81 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
-#include <string>
 
+#include "cli/sim_program.h"
 #include "sim/score/score_file.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path examples_dir() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples"; }
-std::string example(const char* name) { return (examples_dir() / name).string(); }
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class DunvaroSim : public testing::Test {
- protected:
-  void SetUp() override {
-    program_ = fs::read_symlink("/proc/self/exe").parent_path() / "dunvaro-sim";
-    ASSERT_TRUE(fs::exists(program_)) << program_ << " is built with the tests (target dunvaro-sim)";
-    dir_ = fs::temp_directory_path() / ("dunvaro_sim_test_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::remove_all(dir_);
-    fs::remove_all(config_dir());
-  }
-  // Where the program keeps its settings during the test, outside the scratch
-  // directory whose files the tests count.
-  fs::path config_dir() const { return dir_.string() + "_config"; }
-
-  ProgramRun run(const std::string& arguments) {
-    const fs::path out = dir_ / "stdout.txt";
-    const fs::path err = dir_ / "stderr.txt";
-    const std::string command = "XDG_CONFIG_HOME='" + config_dir().string() + "' '" + program_.string() + "' " + arguments + " >'" + out.string() + "' 2>'" +
-                                err.string() + "'";
-    const int raw = std::system(command.c_str());
-    ProgramRun result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = read_file(out);
-    result.err = read_file(err);
-    fs::remove(out);
-    fs::remove(err);
-    return result;
-  }
-
-  std::string in_dir(const char* name) const { return (dir_ / name).string(); }
-  // Files the runs left in the scratch directory.
-  size_t files_written() const {
-    size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_)) ++n;
-    return n;
-  }
-
-  fs::path program_;
-  fs::path dir_;
-};
+using namespace cli_test;
 
 TEST_F(DunvaroSim, RespacesAScoreWritesItAndItsDrawingAndExitsZero) {
   const ProgramRun r = run("respace '" + example("piano.json") + "' --pages all -o '" + in_dir("out.json") + "' --svg '" +
@@ -189,6 +123,8 @@ TEST_F(DunvaroSim, ABadScoreFileIsRefusedByNameWithItsProblem) {
   std::ofstream(in_dir("overflow.json")) << "66e6010000000002_";
   std::ofstream(in_dir("bad.json")) << R"({"format": "dunvaro-score", "version": 1,
     "pages": [{"width": 2448, "height": 3168, "systems": [{"gap": "wide"}]}]})";
+  std::ofstream(in_dir("upside-down.json")) << R"({"format": "dunvaro-score", "version": 1,
+    "pages": [{"width": 2448, "height": -3168}]})";
   {
     std::string block;  // 1 MB of numbers
     for (int i = 0; block.size() < (1 << 20) - 8; ++i) block += std::to_string(100000 + i % 900000) + ", ";
@@ -211,6 +147,7 @@ TEST_F(DunvaroSim, ABadScoreFileIsRefusedByNameWithItsProblem) {
       {in_dir("overflow.json"), ": line 1, column 16: number overflow parsing '66e6010000000002'"},
       {in_dir("huge.json"), ": the file is 100 MB; score files are refused above 32 MB"},
       {in_dir("bad.json"), ": pages[0].systems[0].gap: expected an integer"},
+      {in_dir("upside-down.json"), ": pages[0].height: -3168 is outside 0..2147483647"},
   };
   for (const auto& c : cases) {
     const bool regular = fs::is_regular_file(c.file) && c.file.rfind("/proc", 0) != 0;
@@ -360,6 +297,7 @@ TEST_F(DunvaroSim, ASettingTheDialogRejectsIsNamedWithItsRangeAndNothingIsWritte
       {example("piano.json"), "--pages 2 --pages 3", "respace: --pages is given more than once; give it once"},
       {example("piano.json"), "other.json", "respace: unexpected argument other.json (respace takes one score file)"},
       {example("piano.json"), "--pages 2-9", "--pages: last page 9 is outside 2..3 (the dialog rejected the last page)"},
+      {example("piano.json"), "--version", "--version is given alone: dunvaro-sim --version"},
       {example("piano.json"), "--pages 7", "--pages: page 7 is outside 1..3 (the dialog rejected the page)"},
   };
   const std::string registry = in_dir("registry.txt");
@@ -464,8 +402,11 @@ TEST_F(DunvaroSim, AMarginIsTypedAsGivenOrInTheScoresUnitAndTheBlockSaysWhatWasK
     ASSERT_EQ(r.status, 0) << c.margin << "\n" << r.out << r.err;
     const std::string line = block_line(r.out, "extra top margin");
     EXPECT_EQ(line.find("extra top margin  " + std::to_string(c.kept) + " EVPU"), 2u) << c.margin << ": " << line;
-    EXPECT_EQ(r.out.find("--extra-top ") != std::string::npos, c.difference[0] != '\0') << c.margin << "\n" << r.out;
-    EXPECT_NE(r.out.find(c.difference), std::string::npos) << c.margin << "\n" << r.out;
+    if (c.difference[0] != '\0') {
+      EXPECT_NE(r.out.find(c.difference), std::string::npos) << c.margin << "\n" << r.out;
+    } else {
+      EXPECT_EQ(r.out.find("which the dialog keeps as"), std::string::npos) << c.margin << "\n" << r.out;
+    }
     EXPECT_EQ(gaps_of(sim::load_score_file(in_dir("out.json")))[0], -c.kept) << c.margin;
   }
 }
@@ -518,14 +459,17 @@ TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
       {"fault-page-load.json", "Host faults declared by the score: host call 46 after Apply fails.\n",
        "Page 2: systems 5-9\n  gaps before: 0 -36 -180 -24 -72   room below: -72\n"
        "  gaps after:  0 -36 -180 -24 -72   room below: -72\n"
+       "  facts: system 9 ends 72 EVPU below the bottom margin\n"
        "  message box \"Page Load Error\": Internal error while loading page 2.\nPage 3",
        "  FX_LoadEData of the page record SOPS [2, 0]: call 46 after Apply\n"},
       {"fault-system-save.json",
        "Host faults declared by the score: saving the staff-system record 0x4F025353 [6, 0] fails.\n",
-       "room below: -72\n  message box \"System Save Error\": Internal error when trying to save staff system.\nPage 3",
+       "room below: -72\n  facts: system 9 ends 72 EVPU below the bottom margin\n"
+       "  message box \"System Save Error\": Internal error when trying to save staff system.\nPage 3",
        "Host calls made to fail: 1\n  FX_SaveEData of the staff-system record 0x4F025353 [6, 0]: call 59 after Apply\n"},
       {"fault-system-height.json", "Host faults declared by the score: loading the measure record SOMS [18, 0] fails.\n",
-       "room below: -72\n  message box \"System Load Error\": Internal error while loading staff system.\nPage 3",
+       "room below: -72\n  facts: system 9 ends 72 EVPU below the bottom margin\n"
+       "  message box \"System Load Error\": Internal error while loading staff system.\nPage 3",
        "  FX_LoadEData of the measure record SOMS [18, 0]: call 49 after Apply\n"},
       // An old host that cannot read one staff system: its page fails and keeps
       // its gaps, the other pages are respaced; a page without systems says nothing.
@@ -534,6 +478,7 @@ TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
        "Page 1: systems 1-3\n  gaps before: -300 -250 -200   room below: 690\n  gaps after:  0 -718 -718      room below: 4\n"
        "Page 2: systems 4-8\n  gaps before: -300 -250 -200 -150 -100   room below: -520\n"
        "  gaps after:  -300 -250 -200 -150 -100   room below: -520\n"
+       "  facts: system 8 ends 520 EVPU below the bottom margin\n"
        "  message box \"System Load Error\": Internal error while loading staff system.\n2 pages, 1 message box",
        "  FX_LoadEData of the staff-system record (old layout) SOSS [6, 0]: call "},
       {"fault-old-lone-system.json",
@@ -559,6 +504,41 @@ TEST_F(DunvaroSim, DeclaredHostFaultsReachThePluginsMessageBoxesOnTheirPages) {
     if (*c.failed != 0) EXPECT_NE(r.out.find(c.failed), std::string::npos) << c.score << "\n" << r.out;
     else EXPECT_EQ(r.out.find("Host calls made to fail"), std::string::npos) << c.score << "\n" << r.out;
   }
+}
+
+// A stored value the dialog cannot show is named with what Apply takes
+// instead, and the run uses exactly that: a lone-system choice of 7 marks no
+// button, Apply stores "bottom", and the lone system goes to the bottom.
+TEST_F(DunvaroSim, TheSettingsBlockSaysWhatApplyTakesForAStoredValueTheDialogCannotShow) {
+  std::ofstream(in_dir("registry.txt")) << "key\tHKEY_CURRENT_USER\\Software\\KVPlugins\\KVDunvaro104\n"
+                                           "value\t3\t010001000100000002000000000007001e0041000000\tUserDialog\n";
+  const ProgramRun r = run("respace '" + example("lone-system.json") + "' --pages 1 --registry '" +
+                           in_dir("registry.txt") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(block_line(r.out, "lone system").find("none of the four marked (stored as 7); Apply takes: to the bottom"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(block_line(r.out, "include gaps").find("yes (stored as 2; Apply stores 1)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("room below: 1\n"), std::string::npos) << "at the bottom\n" << r.out;
+}
+
+// The command line's smaller refusals and the score from standard input.
+TEST_F(DunvaroSim, OptionsGoAfterTheCommandAndTheScoreMayComeFromStandardInput) {
+  const std::string piano = "'" + example("piano.json") + "'";
+  const ProgramRun early = run("--pages 2 respace " + piano);
+  EXPECT_EQ(early.status, 2);
+  EXPECT_NE(early.err.find("--pages: options go after the command: dunvaro-sim respace ... --pages"), std::string::npos)
+      << early.err;
+  EXPECT_NE(run("--version dialog " + piano).err.find("--version is given alone"), std::string::npos);
+  const ProgramRun piped = run("respace - --pages 2 --fresh", "% < " + piano);
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_NE(piped.out.find("Page 2: systems 5-9\n"), std::string::npos) << piped.out;
+  std::ofstream(in_dir("empty-pages.json")) << R"({"format": "dunvaro-score", "version": 1, "pages": []})";
+  const ProgramRun none = run("respace - --fresh", "% < '" + in_dir("empty-pages.json") + "'");
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.err.find("dunvaro-sim: standard input: pages: the score has no pages"), std::string::npos) << none.err;
+  EXPECT_NE(run("dialog '" + in_dir("empty-pages.json") + "'").err.find("empty-pages.json: pages: the score has no pages"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -59,6 +60,38 @@ TEST(SvgPages, ASystemReachingPastTheBottomMarginIsDrawnAsOverflowing) {
   const std::string svg = sim::before_after_svg(tiny_score(-1650), tiny_score(-1600), kHost2010, {});
   EXPECT_EQ(count(svg, R"(<rect class="system overflow" x="100" y="1750" width="800" height="200">)"), 1) << svg;
   EXPECT_EQ(count(svg, R"(<rect class="system" x="100" y="1700" width="800" height="200">)"), 1);
+}
+
+// Overflow, a system taller than the room and overlapping staves are stated
+// at the page's foot with their numbers and drawn inside the page's clip, so
+// that nothing reaches into the next row; the legend names every mark.
+TEST(SvgPages, APagesProblemsAreMarkedWithTheirNumbersAndNothingLeavesThePage) {
+  sim::Score tall = tiny_score(-10);
+  tall.systems[0].bottom_margin = -3000;  // 3000 high on 1800 of room, from 110 to 3110: 1210 below 1900
+  sim::Score overlapping = tiny_score(-50);
+  overlapping.systems.push_back(overlapping.systems[0]);
+  overlapping.systems[1].gap = 150;  // its staff 150 up: over the first one's staff
+  const struct {
+    const sim::Score& after;
+    std::vector<std::string> marks;
+    int problem_lines;
+  } cases[] = {
+      {tiny_score(-1650), {"\u25BC system 1 ends 50 below the bottom margin"}, 1},
+      {tall, {"system 1 is 3000 tall, room 1800", "\u25BC system 1 ends 1210 below the bottom margin"}, 2},
+      // The first staff's lines reach 96 below its top; the second's top is 50 below the first's.
+      {overlapping, {"staves of 1 and 2 overlap by 46", "<rect class=\"overlap\""}, 1},
+      {tiny_score(-50), {}, 0},
+  };
+  for (const auto& c : cases) {
+    const std::string svg = sim::before_after_svg(tiny_score(-50), c.after, kHost2010, {});
+    for (const std::string& mark : c.marks) EXPECT_EQ(count(svg, mark), 1) << mark << "\n" << svg;
+    EXPECT_EQ(count(svg, "class=\"problem\""), c.problem_lines);
+    EXPECT_EQ(count(svg, "<clipPath id=\"page-1-"), 2);
+    EXPECT_EQ(count(svg, "clip-path=\"url(#page-1-"), 2);
+    for (const char* key : {"page edge", "page margins (dashed)", "the run's extra margins", "system past the bottom margin",
+                            "gap above a system", "overlapping staves"})
+      EXPECT_EQ(count(svg, key), 1) << key;
+  }
 }
 
 TEST(SvgPages, ANegativeExtraTopMarginIsABandAboveTheTopMargin) {
