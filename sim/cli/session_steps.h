@@ -50,13 +50,6 @@ void run_step(StepContext& context, const ScriptLine& line);
 // cannot act.
 void act(SessionRun& run, const std::vector<std::string>& words);
 
-// The dialog's control that `words` name: its id ("103"), its label as shown
-// without the accelerator marker, in any case, without a page number in
-// parentheses ("all pages", "Current page", "Top"), or an edit's field name
-// ("from", "to", "top margin", "bottom margin"). A label ("Top:") names the
-// edit after it. Throws std::invalid_argument when none matches.
-int control_named(HWND dialog, const std::vector<std::string>& words);
-
 }  // namespace cli
 
 #endif
