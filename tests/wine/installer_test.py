@@ -38,6 +38,8 @@ X86_FOLDER = r"C:\Program Files (x86)\Host\Plug-ins"
 HOST_FOLDER = r"C:\users\Public\Other host\Plug-ins"
 HOST_FILE = "other-plugin.dll"  # what the host's folder held before the setup
 
+# A self-check loads the plug-in, which stores its settings, as in a host;
+# only /REMOVESETTINGS takes them away in a silent uninstall.
 # action, options, folder, expected: after an install the plug-in built
 # (32/64) and where the uninstaller is registered; after an uninstall whether
 # the stored settings remain; "exit N" for a run that must fail and change
@@ -52,11 +54,11 @@ STEPS = [
     ("uninstall", "/S /REMOVESETTINGS", ADMIN_FOLDER, "settings gone"),
     ("host folder", "", HOST_FOLDER, ""),  # a folder that holds another plug-in
     ("install", "/S", HOST_FOLDER, "32 HKCU"),
-    ("uninstall", "/S", HOST_FOLDER, "settings gone"),
+    ("uninstall", "/S /REMOVESETTINGS", HOST_FOLDER, "settings gone"),
 ]
 WIN64_STEPS = [
     ("install", "/S", X86_FOLDER, "32 HKLM"),  # a 32-bit host's folder: for all users too
-    ("uninstall", "/S", X86_FOLDER, "settings gone"),
+    ("uninstall", "/S /REMOVESETTINGS", X86_FOLDER, "settings gone"),
 ]
 
 
