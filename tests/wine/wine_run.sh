@@ -26,14 +26,14 @@ set -euo pipefail
 prefix=$(realpath -m "$1"); shift
 
 arch=${KV_WINE_ARCH:-win64}
-if [ -x /usr/lib/wine/wine ] && command -v wine >/dev/null; then   # Debian keeps the loaders off PATH
+if [ -x /usr/lib/wine/wine ] && command -v wine >/dev/null; then
   wine=$(command -v wine)
 elif [ $arch = win32 ]; then
   echo "wine_run: a 32-bit prefix needs Wine's 32-bit loader, /usr/lib/wine/wine, which is missing" \
        "(install wine32:i386: ./dev setup, as root)" >&2
   exit 1
 else
-  wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+  wine=$(command -v wine64 || echo /usr/lib/wine/wine64)   # Debian keeps the loader off PATH
   [ -x "$wine" ] || { echo "wine_run: wine64 not found (install wine64)" >&2; exit 1; }
 fi
 server=$(command -v wineserver || echo /usr/lib/wine/wineserver)
