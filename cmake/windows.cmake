@@ -23,14 +23,27 @@ target_link_options(kvdunvaro PRIVATE -static -static-libgcc -static-libstdc++ -
 set_target_properties(kvdunvaro PROPERTIES OUTPUT_NAME kvdunvaro
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dll)
 
+# The Windows test programs: the conformance tests, FINALE.EXE and the
+# end-to-end suite. GoogleTest needs std::mutex, which only the posix thread
+# model's C++ library has: the x86_64 preset builds them beside its DLL, and
+# the mingw-i686-tests preset (posix model) builds them for 32-bit Wine, where
+# they load the product's shipped bytes (KV_SHIPPED_DLL) and no DLL of their
+# own is built. The product preset mingw-i686 (win32 model, so that the DLL
+# imports no thread library) builds the DLL alone.
+set(KV_SHIPPED_DLL "" CACHE FILEPATH "The shipped DLL the test programs load (empty: this tree's own)")
+set(KV_WINE_ARCH win64 CACHE STRING "The kind of Wine prefix this tree's programs run in: win64 or win32")
+set(KV_TEST_PROGRAMS OFF)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" OR KV_SHIPPED_DLL)
+  set(KV_TEST_PROGRAMS ON)
+endif()
+if(KV_SHIPPED_DLL)
+  set_target_properties(kvdunvaro PROPERTIES EXCLUDE_FROM_ALL ON)
+endif()
+
 # Conformance tests: the Windows behaviours the stand-in imitates, compiled
-# against real Win32 (run under Wine where it is installed). 64-bit only:
-# GoogleTest needs std::mutex, which only the posix thread model's C++ library
-# has, and the 32-bit build uses the win32 model so that the product imports
-# no thread library (its programs could not run on these machines anyway).
+# against real Win32 (run under Wine).
 file(GLOB KV_CONFORMANCE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/conformance/*_test.cpp)
-if(KV_CONFORMANCE_SOURCES AND EXISTS /usr/src/googletest/CMakeLists.txt
-   AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+if(KV_CONFORMANCE_SOURCES AND EXISTS /usr/src/googletest/CMakeLists.txt AND KV_TEST_PROGRAMS)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -41,29 +54,12 @@ if(KV_CONFORMANCE_SOURCES AND EXISTS /usr/src/googletest/CMakeLists.txt
   target_link_options(kv_conformance_tests PRIVATE -static -static-libgcc -static-libstdc++)
 endif()
 
-# Under Wine: the 64-bit build runs its Windows programs with wine64 on a
-# virtual display, in a Wine prefix of the build tree's own (the fixture
-# creates it once; tests/wine/wine_run.sh bounds every wait).
-find_program(KV_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
-find_program(KV_WINE64 NAMES wine64)
-find_program(KV_XVFB_RUN xvfb-run)
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND KV_WINE64 AND KV_XVFB_RUN)
-  enable_testing()
-  set(KV_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/wine/wine_run.sh ${CMAKE_BINARY_DIR}/wine/prefix)
-  add_test(NAME wine_prefix COMMAND ${KV_WINE_RUN} --create)
-  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
-  if(TARGET kv_conformance_tests)
-    add_test(NAME conformance COMMAND ${KV_WINE_RUN} $<TARGET_FILE:kv_conformance_tests> --gtest_brief=1)
-    set_tests_properties(conformance PROPERTIES FIXTURES_REQUIRED wine)
-  endif()
-endif()
-
-# FINALE.EXE (64-bit only): the simulated host's own sources built for Windows.
+# FINALE.EXE: the simulated host's own sources built for Windows.
 # A file in sim/host/windows/ or sim/ui/windows/ replaces the file of the same
 # name one folder up (the stand-in's module table, window tree and control
 # panel give way to the real loader, real windows and real input); everything
 # else is shared with the native build.
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND EXISTS /usr/include/nlohmann/json.hpp)
+if(KV_TEST_PROGRAMS AND EXISTS /usr/include/nlohmann/json.hpp)
   kv_sources(KV_WIN_SIM_SOURCES sim/score sim/host sim/ui)
   set(KV_WIN_SIM_REPLACEMENTS)
   foreach(dir IN ITEMS host ui)
@@ -108,49 +104,16 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64" AND EXISTS /usr/include/nlohmann/jso
     target_link_options(finale_e2e PRIVATE -static -static-libgcc -static-libstdc++ ${KV_HOST_EXPORTS_DEF})
     set_target_properties(finale_e2e PROPERTIES OUTPUT_NAME FINALE SUFFIX .EXE
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e)
-    # Copied each time the DLL is linked: a copy made when FINALE.EXE links
-    # would go stale when only the plug-in changes.
-    add_custom_command(TARGET kvdunvaro POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/e2e
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:kvdunvaro> ${CMAKE_BINARY_DIR}/e2e/)
-    add_dependencies(finale_e2e kvdunvaro)
+    if(NOT KV_SHIPPED_DLL)
+      # Copied each time the DLL is linked: a copy made when FINALE.EXE links
+      # would go stale when only the plug-in changes.
+      add_custom_command(TARGET kvdunvaro POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/e2e
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:kvdunvaro> ${CMAKE_BINARY_DIR}/e2e/)
+      add_dependencies(finale_e2e kvdunvaro)
+    endif()
     configure_file(${CMAKE_SOURCE_DIR}/examples/orchestral.json ${CMAKE_BINARY_DIR}/e2e/orchestral.json COPYONLY)
   endif()
-  if(KV_WINE64 AND KV_XVFB_RUN)
-    if(TARGET finale_e2e)
-      # Run in e2e/, where the Apply test writes demo-respaced-wine.json.
-      add_test(NAME e2e COMMAND ${KV_WINE_RUN} $<TARGET_FILE:finale_e2e> --gtest_brief=1
-        --gtest_filter=-FinaleSwedishE2E.*)
-      set_tests_properties(e2e PROPERTIES FIXTURES_REQUIRED wine FIXTURES_SETUP e2e_run
-        WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/e2e)
-      add_test(NAME e2e_swedish COMMAND ${KV_WINE_RUN} $<TARGET_FILE:finale_e2e> --gtest_brief=1
-        --gtest_filter=FinaleSwedishE2E.*)
-      set_tests_properties(e2e_swedish PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT KV_WINE_LOCALE=sv_SE.UTF-8)
-      # The suite again in prefixes that report Windows 98 and Windows XP: on
-      # 98 the plug-in takes the document's view from the window tree. Each
-      # has a folder of its own for the Apply test's output.
-      foreach(windows IN ITEMS win98 winxp)
-        set(prefix ${CMAKE_BINARY_DIR}/wine/prefix-${windows})
-        add_test(NAME wine_prefix_${windows} COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine_run.sh ${prefix} --create)
-        set_tests_properties(wine_prefix_${windows} PROPERTIES FIXTURES_SETUP wine_${windows})
-        file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-${windows})
-        configure_file(${CMAKE_SOURCE_DIR}/examples/orchestral.json ${CMAKE_BINARY_DIR}/e2e-${windows}/orchestral.json
-          COPYONLY)
-        add_test(NAME e2e_${windows} COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine_run.sh ${prefix}
-          $<TARGET_FILE:finale_e2e> --gtest_brief=1 --gtest_filter=-FinaleSwedishE2E.*)
-        set_tests_properties(e2e_${windows} PROPERTIES FIXTURES_REQUIRED wine_${windows}
-          ENVIRONMENT KV_WINE_VERSION=${windows} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/e2e-${windows})
-      endforeach()
-      # The gaps written under Wine against the native dunvaro-sim's: the
-      # native presets live beside this build tree (./dev test builds them first).
-      get_filename_component(KV_BUILD_ROOT ${CMAKE_BINARY_DIR} DIRECTORY)
-      add_test(NAME e2e_gaps_native COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/e2e/compare_gaps.py
-        ${CMAKE_BINARY_DIR}/e2e/demo-respaced-wine.json ${KV_BUILD_ROOT}/native-release/dunvaro-sim
-        ${KV_BUILD_ROOT}/native-debug/dunvaro-sim)
-      set_tests_properties(e2e_gaps_native PROPERTIES FIXTURES_REQUIRED e2e_run DEPENDS e2e)
-    endif()
-    add_test(NAME finale_self_check COMMAND ${KV_WINE_RUN} $<TARGET_FILE:finale> --self-check
-      --score ${CMAKE_SOURCE_DIR}/examples/piano.json)
-    set_tests_properties(finale_self_check PROPERTIES FIXTURES_REQUIRED wine)
-  endif()
 endif()
+
+include(${CMAKE_SOURCE_DIR}/cmake/wine_tests.cmake)

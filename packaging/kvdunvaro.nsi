@@ -14,10 +14,7 @@
 ; /64 the 64-bit plug-in. Uninstaller: /S silent, /REMOVESETTINGS also
 ; removes the stored settings (asked when not silent).
 
-!ifndef TARGET
-  !define TARGET x86-ansi
-!endif
-Target ${TARGET}
+Target x86-ansi
 
 !include MUI2.nsh
 !include LogicLib.nsh

@@ -1,22 +1,22 @@
 #!/usr/bin/env bash
-# Pictures of the real dialog: FINALE.EXE opens the x86_64 plug-in's dialog
-# under wine64 on a virtual X display of its own, once per user-interface
-# language, and ImageMagick's import captures the display cut to the dialog's
-# window (FINALE.EXE --show-dialog prints where it is).
-#   dialog_screenshots.sh <mingw-x86_64 build dir> <out dir> [code=locale ...]
+# Pictures of the real dialog: FINALE.EXE opens the plug-in's dialog under
+# Wine on a virtual X display of its own, once per user-interface language,
+# and ImageMagick's import captures the display cut to the dialog's window
+# (FINALE.EXE --show-dialog prints where it is).
+#   dialog_screenshots.sh <FINALE.EXE> <plug-in DLL> <out dir> [code=locale ...]
 # Default languages: en=en_US.UTF-8 sv=sv_SE.UTF-8 de=de_DE.UTF-8; writes
-# <out dir>/dialog-<code>.png. Needs xvfb and imagemagick.
+# <out dir>/dialog-<code>.png. KV_WINE_ARCH=win32 for a 32-bit FINALE.EXE and
+# plug-in (wine_run.sh). Needs xvfb and imagemagick.
 set -euo pipefail
-[ $# -ge 2 ] || { sed -n '2,9p' "$0" >&2; exit 2; }
-build=$(realpath "$1"); out=$(realpath -m "$2"); shift 2
+[ $# -ge 3 ] || { sed -n '2,10p' "$0" >&2; exit 2; }
+finale=$(realpath "$1"); plugin=$(realpath "$2"); out=$(realpath -m "$3"); shift 3
 languages=("$@")
 [ ${#languages[@]} -gt 0 ] || languages=(en=en_US.UTF-8 sv=sv_SE.UTF-8 de=de_DE.UTF-8)
 here=$(dirname "$(realpath "$0")")
 for tool in Xvfb import; do
   command -v $tool >/dev/null || { echo "dialog_screenshots: $tool not found (install xvfb, imagemagick)" >&2; exit 1; }
 done
-[ -f "$build/e2e/kvdunvaro.dll" ] && [ -f "$build/host/FINALE.EXE" ] ||
-  { echo "dialog_screenshots: build the mingw-x86_64 preset first" >&2; exit 1; }
+[ -f "$finale" ] && [ -f "$plugin" ] || { echo "dialog_screenshots: $finale or $plugin is missing" >&2; exit 1; }
 
 # A prefix of its own: the window frame is drawn by Wine (Decorated=N), as
 # there is no window manager on the virtual display to draw it; the display
@@ -27,7 +27,7 @@ done
 # and "r" are the glyphs of the caption's buttons, the title bar showed those
 # letters; without Tahoma the dialog's text fell back to another face. Copied
 # into the prefix's Fonts folder, Wine finds them.
-prefix=$build/wine/screenshots-prefix
+prefix=$(dirname "$(dirname "$finale")")/wine/screenshots-prefix
 "$here/wine_run.sh" "$prefix" --create
 for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
   [ -f "/usr/share/wine/fonts/$font" ] ||
@@ -48,8 +48,8 @@ status=0
 for entry in "${languages[@]}"; do
   code=${entry%%=*} locale=${entry#*=}
   log=$(mktemp)
-  KV_WINE_LOCALE=$locale "$here/wine_run.sh" "$prefix" "$build/host/FINALE.EXE" \
-    --plugin "$build/e2e/kvdunvaro.dll" --show-dialog 8 >"$log" 2>&1 &
+  KV_WINE_LOCALE=$locale "$here/wine_run.sh" "$prefix" "$finale" \
+    --plugin "$plugin" --show-dialog 8 >"$log" 2>&1 &
   finale_pid=$!
   rect=
   for _ in $(seq 60); do

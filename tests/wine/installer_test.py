@@ -1,15 +1,22 @@
 #!/usr/bin/env python3
-"""The setup program and its uninstaller under Wine, in a fresh prefix.
+"""The shipped setup program and its uninstaller under Wine, in a fresh 32-bit
+prefix and then in a fresh 64-bit one.
 
-    installer_test.py SETUP.EXE STAGE FINALE.EXE WORKDIR
+    installer_test.py SETUP.EXE STAGE FINALE32.EXE FINALE64.EXE WORKDIR
 
-SETUP.EXE is built from packaging/kvdunvaro.nsi; STAGE is the folder it was
-built from (32-bit/ and 64-bit/kvdunvaro.dll, kvdunvaro-guide.html, LICENSE),
-so every installed file is compared with the bytes that went in. Each row of
-STEPS installs or uninstalls silently, then checks the whole state: the
-plug-in folder's files, the uninstall entry (for all users or the current
-user), the remembered folder and the stored settings. A step of the 64-bit
-plug-in also loads the installed DLL with FINALE.EXE --self-check.
+SETUP.EXE is the 32-bit setup built from packaging/kvdunvaro.nsi; STAGE is the
+folder it was built from (32-bit/ and 64-bit/kvdunvaro.dll,
+kvdunvaro-guide.html, LICENSE), so every installed file is compared with the
+bytes that went in. Each row of STEPS installs or uninstalls silently, then
+checks the whole state: the plug-in folder's files, the uninstall entry (for
+all users or the current user), the remembered folder and the stored
+settings. An install also loads the installed DLL with the FINALE.EXE of its
+bitness (--self-check --plugin), where that Windows can run it.
+
+On 64-bit Windows the setup, a 32-bit program, sees "Program Files (x86)" as
+its Program Files, and its all-users uninstall entry lands in the 32-bit view
+of HKLM (Software\Wow6432Node); WIN64_STEPS install into both Program Files
+folders there, as a 32-bit and a 64-bit host keep their plug-ins.
 """
 import filecmp
 import os
@@ -18,17 +25,21 @@ import shutil
 import subprocess
 import sys
 
-SETUP, STAGE, FINALE, WORK = map(os.path.abspath, sys.argv[1:5])
+SETUP, STAGE, FINALE32, FINALE64, WORK = map(os.path.abspath, sys.argv[1:6])
 HERE = os.path.dirname(os.path.abspath(__file__))
-PREFIX = os.path.join(WORK, "prefix")
+PREFIX, ARCH = None, None  # the prefix of the run in progress, and its kind (win32 or win64)
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\KVDunvaro"
+WOW64_UNINSTALL_KEY = r"Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\KVDunvaro"
 SETTINGS_KEY = r"Software\KVPlugins\KVDunvaro104"
 FILES = {"kvdunvaro.dll", "kvdunvaro-guide.html", "kvdunvaro-LICENSE.txt", "kvdunvaro-uninstall.exe"}
 USER_FOLDER = r"C:\users\Public\Host\Plug-ins"
 ADMIN_FOLDER = r"C:\Program Files\Host\Plug-ins"
+X86_FOLDER = r"C:\Program Files (x86)\Host\Plug-ins"
 HOST_FOLDER = r"C:\users\Public\Other host\Plug-ins"
 HOST_FILE = "other-plugin.dll"  # what the host's folder held before the setup
 
+# A self-check loads the plug-in, which stores its settings, as in a host;
+# only /REMOVESETTINGS takes them away in a silent uninstall.
 # action, options, folder, expected: after an install the plug-in built
 # (32/64) and where the uninstaller is registered; after an uninstall whether
 # the stored settings remain; "exit N" for a run that must fail and change
@@ -43,12 +54,16 @@ STEPS = [
     ("uninstall", "/S /REMOVESETTINGS", ADMIN_FOLDER, "settings gone"),
     ("host folder", "", HOST_FOLDER, ""),  # a folder that holds another plug-in
     ("install", "/S", HOST_FOLDER, "32 HKCU"),
-    ("uninstall", "/S", HOST_FOLDER, "settings gone"),
+    ("uninstall", "/S /REMOVESETTINGS", HOST_FOLDER, "settings gone"),
+]
+WIN64_STEPS = [
+    ("install", "/S", X86_FOLDER, "32 HKLM"),  # a 32-bit host's folder: for all users too
+    ("uninstall", "/S /REMOVESETTINGS", X86_FOLDER, "settings gone"),
 ]
 
 
 def wine(*args, check=True):
-    env = dict(os.environ, KV_WINE_WAIT="1", KV_WINE_TIMEOUT="120")
+    env = dict(os.environ, KV_WINE_WAIT="1", KV_WINE_TIMEOUT="120", KV_WINE_ARCH=ARCH)
     run = subprocess.run([os.path.join(HERE, "wine_run.sh"), PREFIX, *args], env=env,
                          capture_output=True, text=True)
     if check and run.returncode != 0:
@@ -85,6 +100,14 @@ def key_values(hive, key):
     return registry(hive).get(key.lower())
 
 
+def uninstall_entry(hive):
+    """The uninstall entry as the 32-bit setup wrote it: on 64-bit Windows its
+    HKLM is the 32-bit view. Finding it in the other view counts as a fault."""
+    redirected = hive == "HKLM" and ARCH == "win64"
+    wrong = key_values(hive, UNINSTALL_KEY if redirected else WOW64_UNINSTALL_KEY) if hive == "HKLM" else None
+    return key_values(hive, WOW64_UNINSTALL_KEY if redirected else UNINSTALL_KEY), wrong
+
+
 def check_nothing_left(folder, problems):
     path = unix_path(folder)
     found = set(os.listdir(path)) if os.path.isdir(path) else None
@@ -94,7 +117,7 @@ def check_nothing_left(folder, problems):
     elif found is not None:
         problems.append(f"{folder}, made by the setup, is still there holding {sorted(found)}")
     for hive in ("HKCU", "HKLM"):
-        if key_values(hive, UNINSTALL_KEY) is not None:
+        if any(entry is not None for entry in uninstall_entry(hive)):
             problems.append(f"{hive} uninstall entry is still there")
     settings = key_values("HKCU", SETTINGS_KEY) or {}
     if "setupfolder" in settings:
@@ -112,7 +135,10 @@ def check_installed(folder, expected, problems):
                              ("kvdunvaro-LICENSE.txt", "LICENSE")]:
         if not filecmp.cmp(os.path.join(path, installed), os.path.join(STAGE, built), shallow=False):
             problems.append(f"{installed} differs from {built}")
-    entry = key_values(hive, UNINSTALL_KEY) or {}
+    entry, wrong_view = uninstall_entry(hive)
+    entry = entry or {}
+    if wrong_view is not None:
+        problems.append(f"{hive} uninstall entry in the other registry view too")
     wanted = {"displayname": "KV Dunvaro 1.20", "displayversion": "1.20", "publisher": "KV Plugins",
               "installlocation": folder, "uninstallstring": f'"{folder}\\kvdunvaro-uninstall.exe"'}
     for name, data in wanted.items():
@@ -122,15 +148,21 @@ def check_installed(folder, expected, problems):
     if not size.startswith("dword:") or int(size[6:], 16) < 100:
         problems.append(f"{hive} uninstall entry EstimatedSize: {size}")
     other = "HKLM" if hive == "HKCU" else "HKCU"
-    if key_values(other, UNINSTALL_KEY) is not None:
+    if any(entry is not None for entry in uninstall_entry(other)):
         problems.append(f"an uninstall entry in {other} too")
     if (key_values("HKCU", SETTINGS_KEY) or {}).get("setupfolder") != folder:
         problems.append("the folder is not remembered")
-    if bits == "64":
-        check = subprocess.run([os.path.join(HERE, "wine_run.sh"), PREFIX, FINALE, "--self-check",
-                                "--plugin", folder + "\\kvdunvaro.dll"], capture_output=True, text=True)
+    if self_checked(expected):
+        check = wine(FINALE32 if bits == "32" else FINALE64, "--self-check", "--plugin",
+                     folder + "\\kvdunvaro.dll", check=False)
         if check.returncode != 0 or "menu item" not in check.stdout:
             problems.append(f"FINALE.EXE --self-check: exit {check.returncode}\n{check.stdout}{check.stderr}")
+
+
+def self_checked(expected):
+    """Whether an install's plug-in is loaded by FINALE.EXE: 32-bit Windows
+    cannot load the 64-bit one."""
+    return expected.split()[0] == "32" or ARCH == "win64"
 
 
 def run_step(action, options, folder, expected):
@@ -173,18 +205,28 @@ def run_step(action, options, folder, expected):
     return problems
 
 
-def main():
+def run_steps(arch, steps):
+    global PREFIX, ARCH
+    PREFIX, ARCH = os.path.join(WORK, "prefix-" + arch), arch
     shutil.rmtree(PREFIX, ignore_errors=True)
     wine("--create")
+    print(f"{os.path.basename(SETUP)} in a fresh {arch} prefix")
     failed = 0
-    for step in STEPS:
+    for step in steps:
         problems = run_step(*step)
         name = " ".join(part for part in step[:3] if part)
+        if step[0] == "install" and not step[3].startswith("exit") and self_checked(step[3]):
+            name += f" (+ {step[3].split()[0]}-bit FINALE.EXE --self-check)"
         print(f"{'ok  ' if not problems else 'FAIL'} {name}")
         for problem in problems:
             print(f"       {problem}")
         failed += bool(problems)
-    print(f"{len(STEPS) - failed} passed, {failed} failed")
+    print(f"{len(steps) - failed} passed, {failed} failed")
+    return failed
+
+
+def main():
+    failed = run_steps("win32", STEPS) + run_steps("win64", STEPS + WIN64_STEPS)
     return 1 if failed else 0
 
 

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Runs a Windows program under wine64 on a virtual X display, in a Wine prefix
+# Runs a Windows program under Wine on a virtual X display, in a Wine prefix
 # of its own (created on first use, inside the build tree).
 #   wine_run.sh <prefix dir> --create           create the prefix when it is missing
 #   wine_run.sh <prefix dir> <program> [args]   run a program, exit with its status
 # Every wait is bounded: KV_WINE_TIMEOUT seconds (default 300) for a run, and
 # KV_WINE_BOOT_TIMEOUT (default 240) for creating the prefix; running out of
 # time fails with a message that says which.
+# KV_WINE_ARCH=win32 creates a 32-bit prefix (default win64). With Wine's
+# 32-bit loader installed (wine32:i386) the program runs through the `wine`
+# launcher, which picks the loader by the program's bitness, so a 64-bit
+# prefix runs 32-bit programs too; without it only wine64, for 64-bit programs.
 # KV_WINE_LOCALE=sv_SE.UTF-8 runs the program in that locale: Wine takes the
 # user's (and user-interface) language from it. The locale is compiled with
 # localedef next to the prefix on first use, so the machine needs only the
@@ -21,14 +25,21 @@ set -euo pipefail
 [ $# -ge 2 ] || { sed -n '2,8p' "$0" >&2; exit 2; }
 prefix=$(realpath -m "$1"); shift
 
-wine=$(command -v wine64 || true)
-[ -n "$wine" ] || wine=/usr/lib/wine/wine64   # Debian keeps the loader off PATH
-[ -x "$wine" ] || { echo "wine_run: wine64 not found (install wine64)" >&2; exit 1; }
-server=$(dirname "$wine")/wineserver
-[ -x "$server" ] || server=$(command -v wineserver)
+arch=${KV_WINE_ARCH:-win64}
+if [ -x /usr/lib/wine/wine ] && command -v wine >/dev/null; then
+  wine=$(command -v wine)
+elif [ $arch = win32 ]; then
+  echo "wine_run: a 32-bit prefix needs Wine's 32-bit loader, /usr/lib/wine/wine, which is missing" \
+       "(install wine32:i386: ./dev setup, as root)" >&2
+  exit 1
+else
+  wine=$(command -v wine64 || echo /usr/lib/wine/wine64)   # Debian keeps the loader off PATH
+  [ -x "$wine" ] || { echo "wine_run: wine64 not found (install wine64)" >&2; exit 1; }
+fi
+server=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 command -v xvfb-run >/dev/null || { echo "wine_run: xvfb-run not found (install xvfb, xauth)" >&2; exit 1; }
 
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+export WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installers: nothing here needs .NET or HTML.
 export WINEDLLOVERRIDES="mscoree,mshtml=;${WINEDLLOVERRIDES:-}"
 
