@@ -81,12 +81,12 @@ void one_of(const std::string& word, const Words& choices, const std::string& wh
   throw std::invalid_argument(what + " \"" + word + "\" is none of " + joined(choices));
 }
 
-KeyPress key_press(const std::string& spec) {
+KeyPress key_press(const std::string& written) {
   static const std::pair<const char*, int> kNamed[] = {
       {"enter", VK_RETURN}, {"return", VK_RETURN}, {"esc", VK_ESCAPE}, {"escape", VK_ESCAPE}, {"tab", VK_TAB},
       {"space", VK_SPACE},  {"up", VK_UP},         {"down", VK_DOWN},  {"left", VK_LEFT},     {"right", VK_RIGHT}};
   KeyPress press;
-  std::string rest = spec;
+  std::string rest = written;
   for (size_t plus; (plus = rest.find('+')) != std::string::npos && plus + 1 < rest.size();
        rest = rest.substr(plus + 1)) {
     const std::string modifier = lower(rest.substr(0, plus));

@@ -35,7 +35,7 @@ struct KeyPress {
 };
 
 // "Alt+A", "Ctrl+Enter", "Shift+Tab", "Esc", "Down", "7".
-KeyPress key_press(const std::string& spec);
+KeyPress key_press(const std::string& written);
 
 // The plug-in's language numbers 0..12, also by their Windows names ("swedish").
 int language_number(const std::string& word);
