@@ -2,12 +2,6 @@
 # statically linked C and C++ runtimes call Windows directly instead of
 # pulling in the POSIX thread library, whose imports (GetTickCount64 and
 # others) are missing on the Windows versions the host ran on.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(KV_MINGW_ARCH i686)
+set(KV_MINGW_THREADS win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw_toolchain.cmake)

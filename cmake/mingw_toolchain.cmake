@@ -1,0 +1,12 @@
+# What every mingw-w64 toolchain file here shares: the toolchain file sets
+# KV_MINGW_ARCH (i686, x86_64) and KV_MINGW_THREADS (win32, posix) and
+# includes this file.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${KV_MINGW_ARCH})
+set(CMAKE_C_COMPILER ${KV_MINGW_ARCH}-w64-mingw32-gcc-${KV_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${KV_MINGW_ARCH}-w64-mingw32-g++-${KV_MINGW_THREADS})
+set(CMAKE_RC_COMPILER ${KV_MINGW_ARCH}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${KV_MINGW_ARCH}-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
