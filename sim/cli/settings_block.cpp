@@ -1,6 +1,5 @@
 #include "sim/cli/settings_block.h"
 
-
 #include "platform/win32.h"
 #include "settings/registry_settings.h"
 #include "sim/cli/dialog_entry.h"
