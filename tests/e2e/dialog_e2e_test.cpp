@@ -142,6 +142,37 @@ TEST_F(FinaleE2E, ApplyRespacesThenAMenuPickRestoresTheDialogAndCtrlApplyClosesI
   EXPECT_FALSE(person.dialog_open()) << "Ctrl+Apply closes the dialog";
 }
 
+// Keys as a person presses them, handed to the dialog by the host's loop
+// (IsDialogMessageA): the same keys and results as the simulator's keyboard
+// session (examples/session-keyboard.txt), here in real Windows.
+TEST_F(FinaleE2E, KeysReachTheDialogThroughTheHostsLoop) {
+  HWND dialog = open_dialog();
+  ASSERT_NE(dialog, nullptr);
+  sim::Person person(dialog);
+  person.press_key('A', sim::Person::kAlt);
+  EXPECT_TRUE(person.checked(IDC_ALL_PAGES)) << "Alt+A clicks All pages";
+  EXPECT_TRUE(person.has_focus(IDC_ALL_PAGES));
+  person.press_key('T', sim::Person::kAlt);
+  EXPECT_TRUE(person.has_focus(IDC_TOP_MARGIN)) << "Alt+T on the label gives its field the focus";
+  person.press_key(VK_TAB);
+  EXPECT_TRUE(person.has_focus(IDC_BOTTOM_MARGIN)) << "Tab";
+  person.press_key(VK_TAB, sim::Person::kShift);
+  EXPECT_TRUE(person.has_focus(IDC_TOP_MARGIN)) << "Shift+Tab";
+  person.press_key('K', sim::Person::kAlt);
+  EXPECT_TRUE(person.checked(IDC_KEEP_TOPMOST)) << "Alt+K clicks the check box";
+  person.press_key(VK_SPACE);
+  EXPECT_FALSE(person.checked(IDC_KEEP_TOPMOST)) << "Space clicks the focused check box";
+  person.press_key(VK_ESCAPE);
+  EXPECT_TRUE(person.dialog_open()) << "Escape is the cancel command, which the dialog leaves alone";
+  person.press_key(VK_RETURN);
+  EXPECT_GT(changed_gaps(), 0) << "Enter presses Apply, the default button";
+  EXPECT_TRUE(person.dialog_open());
+  person.minimise();
+  EXPECT_FALSE(person.dialog_visible()) << "the minimise box";
+  person.restore();
+  EXPECT_TRUE(person.dialog_visible()) << "restored";
+}
+
 // Each rejected entry beeps, takes the focus with its whole text selected,
 // shows no box and runs nothing; the settings keep what Init gave them.
 TEST_F(FinaleE2E, ARejectedEntryBeepsFocusesTheFieldAndKeepsTheSettings) {

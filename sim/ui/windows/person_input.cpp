@@ -87,6 +87,8 @@ void Person::press_key(int virtual_key, int modifiers) {
     PostMessageA(target, WM_KEYDOWN, WPARAM(virtual_key), 1);
     const bool printable = (virtual_key >= '0' && virtual_key <= '9') || (virtual_key >= 'A' && virtual_key <= 'Z');
     if (printable) PostMessageA(target, WM_CHAR, WPARAM(modifiers & kShift ? virtual_key : virtual_key | 0x20), 1);
+    // A button clicks when its key is let go (Space on a check box).
+    PostMessageA(target, WM_KEYUP, WPARAM(virtual_key), LPARAM(1) | (LPARAM(1) << 30) | (LPARAM(1) << 31));
   }
   let_messages_through(dialog_);
   keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
