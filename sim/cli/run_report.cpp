@@ -12,12 +12,6 @@
 namespace cli {
 namespace {
 
-std::string gap_list(const sim::PageGeometry& page) {
-  std::string text;
-  for (const sim::SystemBox& box : page.systems) text += (text.empty() ? "" : " ") + std::to_string(box.gap);
-  return text;
-}
-
 std::string room_text(const sim::PageGeometry& page) {
   return "room below: " + std::to_string(std::lround(page.room_below()));
 }
@@ -53,6 +47,12 @@ bool page_block(std::ostringstream& out, const RunOutcome& outcome, const PageOu
 }
 
 }  // namespace
+
+std::string gap_list(const sim::PageGeometry& page) {
+  std::string text;
+  for (const sim::SystemBox& box : page.systems) text += (text.empty() ? "" : " ") + std::to_string(box.gap);
+  return text;
+}
 
 std::string page_note(const PageOutcome& page) {
   return page.box ? sim::utf8_from_windows_1252(page.box->text) : "no message";

@@ -9,10 +9,14 @@
 #include <string>
 
 #include "sim/cli/plugin_run.h"
+#include "sim/render/page_geometry.h"
 
 namespace cli {
 
 // What the drawing notes under a page (UTF-8): the box it raised, or "no message".
+// A page's gaps in system order, separated by spaces: "0 -59 -59".
+std::string gap_list(const sim::PageGeometry& page);
+
 std::string page_note(const PageOutcome& page);
 // A message box as the reports print it, `"caption": text`, in UTF-8.
 std::string box_quote(const ShownBox& box);

@@ -94,12 +94,8 @@ class Player {
   std::vector<std::string> gaps_of_pages() {
     std::vector<std::string> pages;
     const sim::Score& score = run_.host().score();
-    for (size_t page = 1; page <= score.pages.size(); ++page) {
-      std::string gaps;
-      for (const sim::SystemBox& box : sim::page_geometry(score, run_.file().host_version, int16_t(page)).systems)
-        gaps += std::to_string(box.gap) + " ";
-      pages.push_back(gaps);
-    }
+    for (size_t page = 1; page <= score.pages.size(); ++page)
+      pages.push_back(gap_list(sim::page_geometry(score, run_.file().host_version, int16_t(page))));
     return pages;
   }
 

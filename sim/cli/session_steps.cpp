@@ -8,6 +8,7 @@
 
 #include "platform/posix/testing.h"
 #include "sim/cli/dialog_view.h"
+#include "sim/cli/run_report.h"
 #include "sim/cli/session_report.h"
 #include "sim/cli/session_words.h"
 #include "sim/render/page_geometry.h"
@@ -104,8 +105,7 @@ void expect_dialog(StepContext& c, const std::string& shown) {
 void expect_gaps(StepContext& c, const Words& w) {
   const int16_t page = page_in_score(c, w[1]);
   const sim::PageGeometry geometry = sim::page_geometry(c.run.host().score(), c.run.file().host_version, page);
-  std::string found;
-  for (const sim::SystemBox& box : geometry.systems) found += (found.empty() ? "" : " ") + std::to_string(box.gap);
+  const std::string found = gap_list(geometry);
   const std::string wanted = joined(w, 3);
   if (found != wanted)
     throw ExpectationFailed("page " + w[1] + " has the gaps " + (found.empty() ? "(none)" : found) + ", not " + wanted);
